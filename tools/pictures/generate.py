@@ -103,7 +103,8 @@ def frame_image():
     """32 x 72: the outline occupies x 8-23, y 8-63 inside an 8-pixel soft shadow."""
     canvas = Canvas(32, 72)
     outline = round_rect(8, 8, 24, 64, 3.2)
-    shadow = lambda px, py: 0.0 if outline(px, py) < -0.5 else 0.32 * (1 - clamp(outline(px, py) / 8)) ** 2
+    # The shadow lies outside the outline only, so the outline keeps its own alpha.
+    shadow = lambda px, py: 0.0 if outline(px, py) <= 0 else 0.32 * (1 - clamp(outline(px, py) / 8)) ** 2
     canvas.paint(shadow, BLACK)
     canvas.paint(lambda px, py: band(outline(px, py), -1, 0), BLACK, 204 / 255)
     canvas.paint(lambda px, py: band(outline(px, py), -2, -1), WHITE, 100 / 255)
