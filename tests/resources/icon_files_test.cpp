@@ -91,19 +91,36 @@ struct LoadedByWindows {
     DWORD hotSpotX, hotSpotY;
 };
 
-TEST(ResourcesIconFiles, AppIconIsOneOpaque48PixelImageWithAnEmptyMask)
+struct IconFileHeader {
+    const char* name;
+    const ByteBuffer* bytes;
+    int type;
+    int size;
+    int fieldX, fieldY;  // colour planes and bits per pixel of an icon, the hot spot of a cursor
+};
+
+TEST(ResourcesIconFiles, EachFileHoldsOne32BitImageOfItsSize)
+{
+    const IconFileHeader files[] = {{"icon", &AppIcon(), 1, 48, 1, 32}, {"cursor", &AppCursor(), 2, 32, 1, 2}};
+    for (const IconFileHeader& f : files) {
+        SCOPED_TRACE(f.name);
+        const IconFileImage image(*f.bytes);
+        EXPECT_EQ(f.type, image.type);
+        EXPECT_EQ(1, image.count);
+        EXPECT_EQ(f.size, image.width);
+        EXPECT_EQ(f.size, image.height);
+        EXPECT_EQ(f.fieldX, image.fieldX);
+        EXPECT_EQ(f.fieldY, image.fieldY);
+        EXPECT_TRUE(image.Complete());
+        EXPECT_EQ(f.size, image.dibWidth);
+        EXPECT_EQ(2 * f.size, image.dibHeight);  // colour rows then mask rows
+        EXPECT_EQ(32, image.bitCount);
+    }
+}
+
+TEST(ResourcesIconFiles, IconIsOpaqueWithAnEmptyMask)
 {
     const IconFileImage icon(AppIcon());
-    EXPECT_EQ(1, icon.type);
-    EXPECT_EQ(1, icon.count);
-    EXPECT_EQ(48, icon.width);
-    EXPECT_EQ(48, icon.height);
-    EXPECT_EQ(1, icon.fieldX);  // colour planes
-    EXPECT_EQ(32, icon.fieldY);  // bits per pixel
-    EXPECT_TRUE(icon.Complete());
-    EXPECT_EQ(48, icon.dibWidth);
-    EXPECT_EQ(96, icon.dibHeight);  // colour rows then mask rows
-    EXPECT_EQ(32, icon.bitCount);
     int translucent = 0, masked = 0;
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 48; ++x) {
@@ -114,19 +131,9 @@ TEST(ResourcesIconFiles, AppIconIsOneOpaque48PixelImageWithAnEmptyMask)
     EXPECT_EQ(0, masked);
 }
 
-TEST(ResourcesIconFiles, AppCursorIsOne32PixelImageWithItsHotSpotAtTheTip)
+TEST(ResourcesIconFiles, CursorMaskShowsTheScreenExactlyWhereTheArrowIsTransparent)
 {
     const IconFileImage cursor(AppCursor());
-    EXPECT_EQ(2, cursor.type);
-    EXPECT_EQ(1, cursor.count);
-    EXPECT_EQ(32, cursor.width);
-    EXPECT_EQ(32, cursor.height);
-    EXPECT_EQ(1, cursor.fieldX);
-    EXPECT_EQ(2, cursor.fieldY);
-    EXPECT_TRUE(cursor.Complete());
-    EXPECT_EQ(64, cursor.dibHeight);
-    EXPECT_EQ(32, cursor.bitCount);
-    // The mask lets the screen through exactly where the image is fully transparent.
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
             ASSERT_EQ(Alpha(cursor.Pixel(x, y)) == 0 ? 1 : 0, cursor.MaskBit(x, y)) << x << "," << y;
