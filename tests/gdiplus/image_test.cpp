@@ -62,10 +62,13 @@ struct Kind {
     const char* name;
     std::function<std::unique_ptr<Image>()> make;
     const char* loadFunction;
+    const char* fileFunctions[2];  // without and with colour management
 };
 const Kind kKinds[] = {
-    {"Image", [] { return std::make_unique<Image>(); }, "GdipLoadImageFromStream"},
-    {"Bitmap", [] { return std::make_unique<Bitmap>(); }, "GdipCreateBitmapFromStream"},
+    {"Image", [] { return std::make_unique<Image>(); }, "GdipLoadImageFromStream",
+     {"GdipLoadImageFromFile", "GdipLoadImageFromFileICM"}},
+    {"Bitmap", [] { return std::make_unique<Bitmap>(); }, "GdipCreateBitmapFromStream",
+     {"GdipCreateBitmapFromFile", "GdipCreateBitmapFromFileICM"}},
 };
 
 class GdiplusImage : public ::testing::Test {
@@ -73,9 +76,12 @@ protected:
     void SetUp() override
     {
         EnsureGdiplusStarted();
+        ASSERT_TRUE(png.LoadFromBytes(Png3x2()));
         LastStatus = 0;
     }
     void TearDown() override { LastStatus = 0; }
+
+    Image png;  // the 3 x 2 PNG, decoded
 };
 
 TEST_F(GdiplusImage, LoadFromBytesGivesThePicturesSize)
@@ -198,15 +204,11 @@ TEST_F(GdiplusImage, RawFormatIsTheGuidTextOfTheDecodedFormat)
     Image empty;
     EXPECT_EQ(empty.GetRawFormat(), kNullGuid);
     EXPECT_NE(LastStatus, 0);
-    Image png;
-    ASSERT_TRUE(png.LoadFromBytes(Png3x2()));
     EXPECT_EQ(png.GetRawFormat(), kPngFormat);
 }
 
 TEST_F(GdiplusImage, SaveToBytesEncodesWithTheEncoderOfTheFormatText)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     struct Case {
         std::optional<std::string> format;
         bool encodes;
@@ -215,7 +217,7 @@ TEST_F(GdiplusImage, SaveToBytesEncodesWithTheEncoderOfTheFormatText)
                           Case{std::string("{b96b3caf-0728-11d3-9d7b-0000f81ef32e}"), false}}) {
         SCOPED_TRACE(c.format.value_or("omitted"));
         LastStatus = 0;
-        ByteBuffer bytes = image.SaveToBytes(c.format);
+        ByteBuffer bytes = png.SaveToBytes(c.format);
         if (!c.encodes) {
             EXPECT_NE(LastStatus, 0);
             EXPECT_TRUE(bytes.empty());
@@ -238,29 +240,32 @@ TEST_F(GdiplusImage, SaveToFileWritesAFileThatLoadsBack)
     char directory[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, directory);
     const std::string path = std::string(directory) + "gdiplus_image_test.png";
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
-    EXPECT_TRUE(image.SaveToFile(path));
+    EXPECT_TRUE(png.SaveToFile(path));
     for (const Kind& kind : kKinds) {
-        std::unique_ptr<Image> loaded = kind.make();
-        EXPECT_TRUE(loaded->LoadFromFile(path)) << kind.name;
-        EXPECT_EQ(loaded->GetWidth(), 3u);
-        EXPECT_EQ(loaded->GetRawFormat(), kPngFormat);
+        for (BOOL colorManagement : {FALSE, TRUE}) {
+            SCOPED_TRACE(std::string(kind.name) + (colorManagement ? " ICM" : ""));
+            RecordCalls rec({"GdipLoadImageFromFile", "GdipLoadImageFromFileICM", "GdipCreateBitmapFromFile",
+                             "GdipCreateBitmapFromFileICM"});
+            std::unique_ptr<Image> loaded = kind.make();
+            EXPECT_TRUE(loaded->LoadFromFile(path, colorManagement));
+            ASSERT_EQ(rec.Calls().size(), 1u);
+            EXPECT_EQ(rec.Calls()[0].name, kind.fileFunctions[colorManagement]);
+            EXPECT_EQ(loaded->GetWidth(), 3u);
+            EXPECT_EQ(loaded->GetRawFormat(), kPngFormat);
+        }
     }
-    EXPECT_FALSE(image.SaveToFile(path, std::string("png")));  // no encoder for that format
+    EXPECT_FALSE(png.SaveToFile(path, std::string("png")));  // no encoder for that format
     EXPECT_NE(LastStatus, 0);
     DeleteFileA(path.c_str());
 }
 
 TEST_F(GdiplusImage, CloneAndThumbnailHandTheirImageToTheTarget)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     Image copy, thumbnail;
-    EXPECT_TRUE(image.Clone(copy));
-    EXPECT_TRUE(image.GetThumbnailImage(6, 4, thumbnail));
+    EXPECT_TRUE(png.Clone(copy));
+    EXPECT_TRUE(png.GetThumbnailImage(6, 4, thumbnail));
     ASSERT_NE(copy.GetNativePointer(), nullptr);
-    EXPECT_NE(copy.GetNativePointer(), image.GetNativePointer());
+    EXPECT_NE(copy.GetNativePointer(), png.GetNativePointer());
     EXPECT_EQ(copy.GetWidth(), 3u);
     EXPECT_EQ(thumbnail.GetWidth(), 6u);
     EXPECT_EQ(thumbnail.GetHeight(), 4u);
@@ -273,18 +278,16 @@ TEST_F(GdiplusImage, CloneAndThumbnailHandTheirImageToTheTarget)
 
 TEST_F(GdiplusImage, BoundsAreARecordAndTheUnitGoesToTheCallersVariable)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     INT unit = 99;
-    RectF bounds = image.GetBounds(unit);
+    RectF bounds = png.GetBounds(unit);
     EXPECT_EQ(unit, Gdiplus::UnitPixel);
     EXPECT_EQ(bounds.x, 0.0f);
     EXPECT_EQ(bounds.width, 3.0f);
     EXPECT_EQ(bounds.height, 2.0f);
-    SizeF size = image.GetPhysicalDimension();
+    SizeF size = png.GetPhysicalDimension();
     EXPECT_GT(size.width, 0.0f);
     EXPECT_GT(size.height, 0.0f);
-    EXPECT_GT(image.GetHorizontalResolution(), 0.0f);
+    EXPECT_GT(png.GetHorizontalResolution(), 0.0f);
 
     Image empty;
     unit = 99;
@@ -296,15 +299,13 @@ TEST_F(GdiplusImage, BoundsAreARecordAndTheUnitGoesToTheCallersVariable)
 
 TEST_F(GdiplusImage, FramesOfASinglePicture)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     std::vector<std::string> dimensions{"old", "old"};
-    EXPECT_TRUE(image.GetFrameDimensionsList(dimensions));
+    EXPECT_TRUE(png.GetFrameDimensionsList(dimensions));
     EXPECT_EQ(dimensions, std::vector<std::string>{kPageDimension});
-    EXPECT_EQ(image.GetFrameCount(kPageDimension), 1u);
-    EXPECT_TRUE(image.SelectActiveFrame(kPageDimension, 0));
+    EXPECT_EQ(png.GetFrameCount(kPageDimension), 1u);
+    EXPECT_TRUE(png.SelectActiveFrame(kPageDimension, 0));
     std::vector<std::uint32_t> delays{7};
-    EXPECT_FALSE(image.GetFrameDelays(delays));  // no frame-delay property
+    EXPECT_FALSE(png.GetFrameDelays(delays));  // no frame-delay property
     EXPECT_EQ(delays, std::vector<std::uint32_t>{7});
 }
 
@@ -376,33 +377,29 @@ struct FakeProperties {
 
 TEST_F(GdiplusImage, PropertyIdListReturnsTheCount)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     std::vector<PROPID> ids{9};
     {
         ReplaceCall count("GdipGetPropertyCount", &FakeProperties::Count);
         ReplaceCall list("GdipGetPropertyIdList", &FakeProperties::IdList);
-        EXPECT_EQ(image.GetPropertyIdList(ids), 3u);
+        EXPECT_EQ(png.GetPropertyIdList(ids), 3u);
         EXPECT_EQ(ids, (std::vector<PROPID>{0x100, 0x101, 0x102}));
     }
     {
         ReplaceCall count("GdipGetPropertyCount", &FakeProperties::FailedCount);
-        EXPECT_EQ(image.GetPropertyIdList(ids), 0u);
+        EXPECT_EQ(png.GetPropertyIdList(ids), 0u);
         EXPECT_EQ(LastStatus, Gdiplus::GenericError);
         EXPECT_EQ(ids.size(), 3u);
     }
-    EXPECT_EQ(image.GetPropertyIdList(ids), 0u);  // the real answer for this PNG
+    EXPECT_EQ(png.GetPropertyIdList(ids), 0u);  // the real answer for this PNG
     EXPECT_TRUE(ids.empty());
 }
 
 TEST_F(GdiplusImage, PropertyItemAndFrameDelaysReadTheValueAfterTheItemHeader)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     ReplaceCall size("GdipGetPropertyItemSize", &FakeProperties::ItemSize);
     ReplaceCall item("GdipGetPropertyItem", &FakeProperties::Item);
     PropertyItemRecord record;
-    EXPECT_TRUE(image.GetPropertyItem(0x5100, record));
+    EXPECT_TRUE(png.GetPropertyItem(0x5100, record));
     EXPECT_EQ(record.id, 0x5100u);
     EXPECT_EQ(record.length, 8u);
     EXPECT_EQ(record.type & 0xFFFF, static_cast<std::uint32_t>(PropertyTagTypeLong));
@@ -411,7 +408,7 @@ TEST_F(GdiplusImage, PropertyItemAndFrameDelaysReadTheValueAfterTheItemHeader)
 
     FakeProperties::asked = 0;
     std::vector<std::uint32_t> delays;
-    EXPECT_TRUE(image.GetFrameDelays(delays));
+    EXPECT_TRUE(png.GetFrameDelays(delays));
     EXPECT_EQ(FakeProperties::asked, 0x5100u);
     EXPECT_EQ(delays, (std::vector<std::uint32_t>{10, 250}));
 }
@@ -429,11 +426,9 @@ TEST_F(GdiplusImage, SetPropertyItemPassesTheValueBytesByAddress)
             return Gdiplus::Ok;
         }
     };
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     ReplaceCall set("GdipSetPropertyItem", &Fake::Set);
     const PropertyItemRecord record{0x010E, 4, PropertyTagTypeASCII, ByteBuffer("abc", 4)};
-    EXPECT_TRUE(image.SetPropertyItem(record));
+    EXPECT_TRUE(png.SetPropertyItem(record));
     EXPECT_EQ(seen.id, 0x010Eu);
     EXPECT_EQ(seen.type, static_cast<std::uint32_t>(PropertyTagTypeASCII));
     EXPECT_EQ(seen.value, record.value);
@@ -479,12 +474,10 @@ struct FakeEncoderParameters {
 
 TEST_F(GdiplusImage, EncoderParameterListReadsGdiplusBlock)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     ReplaceCall size("GdipGetEncoderParameterListSize", &FakeEncoderParameters::Size);
     ReplaceCall list("GdipGetEncoderParameterList", &FakeEncoderParameters::List);
     EncoderParameterList parameters;
-    EXPECT_TRUE(image.GetEncoderParameterList(kPngFormat, parameters));
+    EXPECT_TRUE(png.GetEncoderParameterList(kPngFormat, parameters));
     EXPECT_EQ(FakeEncoderParameters::clsid, FindEncoderClsid(kPngFormat));
     EXPECT_EQ(parameters.count, 3u);
     ASSERT_EQ(parameters.parameters.size(), 3u);
@@ -498,12 +491,10 @@ TEST_F(GdiplusImage, EncoderParameterListReadsGdiplusBlock)
 
 TEST_F(GdiplusImage, EncoderParameterListFailsWhenTheSizeIsUnknown)
 {
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     ReplaceCall size("GdipGetEncoderParameterListSize", &FakeEncoderParameters::NotImplemented);
     RecordCalls rec({"GdipGetEncoderParameterList"});
     EncoderParameterList parameters{1, {EncoderParameterRecord{}}};
-    EXPECT_FALSE(image.GetEncoderParameterList(kPngFormat, parameters));
+    EXPECT_FALSE(png.GetEncoderParameterList(kPngFormat, parameters));
     EXPECT_EQ(LastStatus, Gdiplus::NotImplemented);
     EXPECT_EQ(parameters.count, 1u);
     EXPECT_TRUE(rec.Calls().empty());
@@ -533,20 +524,18 @@ TEST_F(GdiplusImage, SaveMethodsPassTheParameterBlock)
             return Gdiplus::Ok;
         }
     };
-    Image image;
-    ASSERT_TRUE(image.LoadFromBytes(Png3x2()));
     const std::uint32_t flush = 20;  // EncoderValueFlush
     EncoderParameterList list{1, {{"{292266FC-AC40-47BF-8CFC-A85B89A655DE}", 1, 4, ByteBuffer(&flush, 4)}}};
     ReplaceCall toStream("GdipSaveImageToStream", &Fake::ToStream);
     ReplaceCall add("GdipSaveAdd", &Fake::Add);
-    image.SaveToBytes(std::nullopt, &list);
+    png.SaveToBytes(std::nullopt, &list);
     EXPECT_EQ(count, 1u);
     EXPECT_EQ(category, list.parameters[0].category);
     EXPECT_EQ(value, list.parameters[0].value.data());
-    image.SaveToBytes();
+    png.SaveToBytes();
     EXPECT_EQ(count, 0xFFFFFFFFu);  // no list, no block
     count = 0;
-    EXPECT_TRUE(image.SaveAdd(list));
+    EXPECT_TRUE(png.SaveAdd(list));
     EXPECT_EQ(count, 1u);
     EXPECT_EQ(category, list.parameters[0].category);
 }
