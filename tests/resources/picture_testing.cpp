@@ -1,24 +1,6 @@
 #include "resources/picture_testing.h"
 
-#include <objbase.h>
-
 namespace {
-
-// Decodes through an OLE stream over a copy of the bytes, which GDI+ keeps while the image lives.
-Gdiplus::GpImage* DecodeFromStream(const ByteBuffer& bytes)
-{
-    EnsureGdiplusStarted();
-    IStream* stream = nullptr;
-    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) != S_OK)
-        return nullptr;
-    ULONG written = 0;
-    stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
-    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &bitmap);
-    stream->Release();
-    return bitmap;
-}
 
 Gdiplus::GpBitmap* AsBitmap(Gdiplus::GpImage* image)
 {
@@ -28,34 +10,21 @@ Gdiplus::GpBitmap* AsBitmap(Gdiplus::GpImage* image)
 }  // namespace
 
 DecodedPicture::DecodedPicture(const ByteBuffer& bytes)
-    : image_(std::make_unique<OwnedNative<Gdiplus::GpImage>>(DecodeFromStream(bytes), Flat().GdipDisposeImage))
 {
-}
-
-int DecodedPicture::Width() const
-{
-    UINT width = 0;
-    Flat().GdipGetImageWidth(Image(), &width);
-    return static_cast<int>(width);
-}
-
-int DecodedPicture::Height() const
-{
-    UINT height = 0;
-    Flat().GdipGetImageHeight(Image(), &height);
-    return static_cast<int>(height);
+    EnsureGdiplusStarted();
+    decoded_ = image_.LoadFromBytes(bytes);
 }
 
 std::uint32_t DecodedPicture::Pixel(int x, int y) const
 {
     Gdiplus::ARGB color = 0;
-    Flat().GdipBitmapGetPixel(AsBitmap(Image()), x, y, &color);
+    Flat().GdipBitmapGetPixel(AsBitmap(Native()), x, y, &color);
     return color;
 }
 
 void DecodedPicture::SetPixel(int x, int y, std::uint32_t argb)
 {
-    Flat().GdipBitmapSetPixel(AsBitmap(Image()), x, y, argb);
+    Flat().GdipBitmapSetPixel(AsBitmap(Native()), x, y, argb);
 }
 
 std::vector<Piece> WindowBorderPieces(float w, float h)
@@ -95,7 +64,7 @@ std::unique_ptr<TestBitmap> DrawPieces(const DecodedPicture& picture, const std:
     for (const Piece& piece : pieces) {
         const SourceRect& s = piece.source;
         const DestinationRect& d = piece.destination;
-        Flat().GdipDrawImageRectRect(graphics, picture.Image(), d.x, d.y, d.width, d.height,
+        Flat().GdipDrawImageRectRect(graphics, picture.Native(), d.x, d.y, d.width, d.height,
                                      static_cast<float>(s.x), static_cast<float>(s.y),
                                      static_cast<float>(s.width), static_cast<float>(s.height),
                                      Gdiplus::UnitPixel, nullptr, nullptr, nullptr);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/byte_buffer.h"
+#include "gdiplus/image.h"
 #include "gdiplus/support/gdiplus_test_support.h"
 
 inline int Alpha(std::uint32_t argb) { return static_cast<int>(argb >> 24); }
@@ -13,19 +14,21 @@ inline int Red(std::uint32_t argb) { return static_cast<int>((argb >> 16) & 0xFF
 inline int Green(std::uint32_t argb) { return static_cast<int>((argb >> 8) & 0xFF); }
 inline int Blue(std::uint32_t argb) { return static_cast<int>(argb & 0xFF); }
 
-// A picture decoded from its file bytes through a memory stream, as the program decodes it.
+// A picture decoded from its file bytes by Image::LoadFromBytes, as the program decodes it.
+// Pixels are read and changed through the native bitmap GDI+ decodes such files into.
 class DecodedPicture {
 public:
     explicit DecodedPicture(const ByteBuffer& bytes);
-    bool Decoded() const { return image_ != nullptr && image_->Handle() != nullptr; }
-    Gdiplus::GpImage* Image() const { return image_->Handle(); }
-    int Width() const;
-    int Height() const;
+    bool Decoded() const { return decoded_; }
+    Gdiplus::GpImage* Native() const { return static_cast<Gdiplus::GpImage*>(image_.GetNativePointer()); }
+    int Width() const { return static_cast<int>(image_.GetWidth()); }
+    int Height() const { return static_cast<int>(image_.GetHeight()); }
     std::uint32_t Pixel(int x, int y) const;
     void SetPixel(int x, int y, std::uint32_t argb);
 
 private:
-    std::unique_ptr<OwnedNative<Gdiplus::GpImage>> image_;
+    Image image_;
+    bool decoded_ = false;
 };
 
 struct SourceRect {

@@ -189,17 +189,18 @@ def app_icon():
     glow = lambda x, y: mix((36, 92, 186), (74, 140, 222), clamp(1 - math.hypot(x - 23.5, y - 23.5) / 24))
     canvas.paint(lambda px, py: inside(field(px, py)), glow)
     canvas.paint(lambda px, py: band(field(px, py), -1, 0), (20, 40, 100), 0.35)
-    # The roundel: a ring holding three curling cloud swirls that meet in the middle. Strokes
-    # are 3 pixels wide so that each survives the title bar's 16 x 16 reduction.
+    # The roundel: a ring holding three curling cloud swirls that meet in the middle. Strokes are
+    # 3 pixels wide and the ring's radius puts it on the pixels a 16 x 16 reduction samples, so
+    # the title bar's small copy keeps a closed ring.
     cx, cy = 24.0, 24.0
-    strokes = [stroke(lambda px, py: abs(math.hypot(px - cx, py - cy) - 15.0), 3.0)]
+    strokes = [stroke(lambda px, py: abs(math.hypot(px - cx, py - cy) - 16.5), 3.0)]
     for k in range(3):
         a = -math.pi / 2 + k * 2 * math.pi / 3
-        sx, sy = cx + 6.0 * math.cos(a), cy + 6.0 * math.sin(a)
-        curl = spiral(sx, sy, a + math.pi * 0.5, 0.95, 1.2, 6.0)
+        sx, sy = cx + 6.5 * math.cos(a), cy + 6.5 * math.sin(a)
+        curl = spiral(sx, sy, a + math.pi * 0.5, 1.0, 1.0, 7.0)
         curl.append((cx, cy))
         strokes.append(stroke(polyline(curl), 3.0))
-    canvas.paint(lambda px, py: max(s(px, py) for s in strokes), BLACK, 1.0, (6, 6, 42, 42))
+    canvas.paint(lambda px, py: max(s(px, py) for s in strokes), BLACK, 1.0, (5, 5, 43, 43))
     return canvas
 
 
