@@ -52,6 +52,8 @@ TEST_F(GdiplusGraphicsSettings, EverySetterIsReadBackByItsGetter)
     EXPECT_EQ(g.GetPageScale(), 2.5f);
     EXPECT_TRUE(g.SetTextContrast(8));
     EXPECT_EQ(g.GetTextContrast(), 8u);
+    EXPECT_EQ(g.GetNearestColor(0x80123456), 0x80123456u) << "a 32-bit surface has every colour";
+    EXPECT_EQ(LastStatus, 0);
     EXPECT_GT(g.GetDpiX(), 0.0f);
     EXPECT_GT(g.GetDpiY(), 0.0f);
 }
