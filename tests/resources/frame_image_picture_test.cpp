@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 
 #include "resources/embedded_pictures.h"
 #include "resources/picture_testing.h"
@@ -71,15 +70,21 @@ TEST(ResourcesFrameImage, BorderPiecesShowTheOutlineAndNeverTheShadowMargin)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             ASSERT_FALSE(IsSentinel(canvas->Pixel(x, y))) << x << "," << y;
-    // Along the left and top edges: a dark line, a light line, then the untouched background.
-    for (int i = 6; i < 80; i += 7) {
-        for (const auto& [dark, light, clear] : {std::array<std::uint32_t, 3>{canvas->Pixel(0, i), canvas->Pixel(1, i), canvas->Pixel(3, i)},
-                                                 std::array<std::uint32_t, 3>{canvas->Pixel(i, 0), canvas->Pixel(i, 1), canvas->Pixel(i, 3)}}) {
-            EXPECT_LT(Red(dark), 90) << i;
-            EXPECT_GT(Red(light), 230) << i;
-            EXPECT_EQ(0xFFFFFFFFu, clear) << i;
+    // Along every side: a dark line, a light line, then the untouched background.
+    const auto inward = [&](int side, int depth, int along) {
+        switch (side) {
+        case 0: return canvas->Pixel(depth, along);
+        case 1: return canvas->Pixel(along, depth);
+        case 2: return canvas->Pixel(w - 1 - depth, along);
+        default: return canvas->Pixel(along, h - 1 - depth);
         }
-    }
+    };
+    for (int side = 0; side < 4; ++side)
+        for (int along = 6; along < (side % 2 == 0 ? h : w) - 6; along += 7) {
+            EXPECT_LT(Red(inward(side, 0, along)), 90) << side << "," << along;
+            EXPECT_GT(Red(inward(side, 1, along)), 230) << side << "," << along;
+            EXPECT_EQ(0xFFFFFFFFu, inward(side, 3, along)) << side << "," << along;
+        }
 }
 
 }  // namespace
