@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000;
@@ -194,6 +196,77 @@ TEST_F(GdiplusGraphicsDrawing, OutlinesAreDrawnWithThePen)
     EXPECT_EQ(canvas.bitmap.Pixel(15, 10), kBlack);
     EXPECT_EQ(canvas.bitmap.Pixel(10, 10), 0u);
     EXPECT_EQ(canvas.bitmap.Pixel(10, 18), kBlack);
+}
+
+// Every outline and fill lands inside (10, 10)-(20, 20), curves with a few pixels of overshoot.
+TEST(GdiplusGraphicsShapes, EveryOutlineAndFillInksInsideItsShape)
+{
+    EnsureGdiplusStarted();
+    using Draw = std::function<bool(Graphics&, const GdiplusObject& pen, const GdiplusObject& brush)>;
+    const std::vector<PointF> f{{10, 10}, {20, 15}, {10, 20}};
+    const std::vector<Point> i{{10, 10}, {20, 15}, {10, 20}};
+    const std::vector<PointF> bezier{{10, 10}, {13, 20}, {17, 10}, {20, 20}};
+    const std::vector<Point> bezierI{{10, 10}, {13, 20}, {17, 10}, {20, 20}};
+    GraphicsPath path;
+    path.Create();
+    path.AddRectangleI(10, 10, 10, 10);
+    Region region;
+    region.CreateFromRectI(Rect{10, 10, 10, 10});
+    const std::pair<const char*, Draw> shapes[] = {
+        {"DrawLine", [](Graphics& g, auto& p, auto&) { return g.DrawLine(p, 10, 10, 20, 20); }},
+        {"DrawLineI", [](Graphics& g, auto& p, auto&) { return g.DrawLineI(p, 10, 10, 20, 20); }},
+        {"DrawLines", [&](Graphics& g, auto& p, auto&) { return g.DrawLines(p, f); }},
+        {"DrawLinesI", [&](Graphics& g, auto& p, auto&) { return g.DrawLinesI(p, i); }},
+        {"DrawArc", [](Graphics& g, auto& p, auto&) { return g.DrawArc(p, 10, 10, 10, 10, 0, 180); }},
+        {"DrawArcI", [](Graphics& g, auto& p, auto&) { return g.DrawArcI(p, 10, 10, 10, 10, 0, 180); }},
+        {"DrawBezier", [](Graphics& g, auto& p, auto&) { return g.DrawBezier(p, 10, 10, 13, 20, 17, 10, 20, 20); }},
+        {"DrawBezierI", [](Graphics& g, auto& p, auto&) { return g.DrawBezierI(p, 10, 10, 13, 20, 17, 10, 20, 20); }},
+        {"DrawBeziers", [&](Graphics& g, auto& p, auto&) { return g.DrawBeziers(p, bezier); }},
+        {"DrawBeziersI", [&](Graphics& g, auto& p, auto&) { return g.DrawBeziersI(p, bezierI); }},
+        {"DrawRectangle", [](Graphics& g, auto& p, auto&) { return g.DrawRectangle(p, 10, 10, 10, 10); }},
+        {"DrawRectangles", [](Graphics& g, auto& p, auto&) { return g.DrawRectangles(p, {RectF{10, 10, 10, 10}}); }},
+        {"DrawRectanglesI", [](Graphics& g, auto& p, auto&) { return g.DrawRectanglesI(p, {Rect{10, 10, 10, 10}}); }},
+        {"DrawEllipse", [](Graphics& g, auto& p, auto&) { return g.DrawEllipse(p, 10, 10, 10, 10); }},
+        {"DrawEllipseI", [](Graphics& g, auto& p, auto&) { return g.DrawEllipseI(p, 10, 10, 10, 10); }},
+        {"DrawPie", [](Graphics& g, auto& p, auto&) { return g.DrawPie(p, 10, 10, 10, 10, 0, 90); }},
+        {"DrawPieI", [](Graphics& g, auto& p, auto&) { return g.DrawPieI(p, 10, 10, 10, 10, 0, 90); }},
+        {"DrawPolygon", [&](Graphics& g, auto& p, auto&) { return g.DrawPolygon(p, f); }},
+        {"DrawPolygonI", [&](Graphics& g, auto& p, auto&) { return g.DrawPolygonI(p, i); }},
+        {"DrawPath", [&](Graphics& g, auto& p, auto&) { return g.DrawPath(p, path); }},
+        {"DrawCurve", [&](Graphics& g, auto& p, auto&) { return g.DrawCurve(p, f); }},
+        {"DrawCurveI", [&](Graphics& g, auto& p, auto&) { return g.DrawCurveI(p, i); }},
+        {"DrawCurve2", [&](Graphics& g, auto& p, auto&) { return g.DrawCurve2(p, f, 0.5f); }},
+        {"DrawCurve2I", [&](Graphics& g, auto& p, auto&) { return g.DrawCurve2I(p, i, 0.5f); }},
+        {"DrawCurve3", [&](Graphics& g, auto& p, auto&) { return g.DrawCurve3(p, f, 0, 2, 0.5f); }},
+        {"DrawCurve3I", [&](Graphics& g, auto& p, auto&) { return g.DrawCurve3I(p, i, 1, 1, 0.5f); }},
+        {"DrawClosedCurve", [&](Graphics& g, auto& p, auto&) { return g.DrawClosedCurve(p, f); }},
+        {"DrawClosedCurveI", [&](Graphics& g, auto& p, auto&) { return g.DrawClosedCurveI(p, i); }},
+        {"DrawClosedCurve2", [&](Graphics& g, auto& p, auto&) { return g.DrawClosedCurve2(p, f, 0.5f); }},
+        {"DrawClosedCurve2I", [&](Graphics& g, auto& p, auto&) { return g.DrawClosedCurve2I(p, i, 0.5f); }},
+        {"FillPolygon", [&](Graphics& g, auto&, auto& b) { return g.FillPolygon(b, f); }},
+        {"FillEllipse", [](Graphics& g, auto&, auto& b) { return g.FillEllipse(b, 10, 10, 10, 10); }},
+        {"FillEllipseI", [](Graphics& g, auto&, auto& b) { return g.FillEllipseI(b, 10, 10, 10, 10); }},
+        {"FillPie", [](Graphics& g, auto&, auto& b) { return g.FillPie(b, 10, 10, 10, 10, 0, 90); }},
+        {"FillPieI", [](Graphics& g, auto&, auto& b) { return g.FillPieI(b, 10, 10, 10, 10, 0, 90); }},
+        {"FillClosedCurve", [&](Graphics& g, auto&, auto& b) { return g.FillClosedCurve(b, f); }},
+        {"FillClosedCurveI", [&](Graphics& g, auto&, auto& b) { return g.FillClosedCurveI(b, i); }},
+        {"FillClosedCurve2", [&](Graphics& g, auto&, auto& b) { return g.FillClosedCurve2(b, f, 0.5f); }},
+        {"FillClosedCurve2I", [&](Graphics& g, auto&, auto& b) { return g.FillClosedCurve2I(b, i, 0.5f, 1); }},
+    };
+    TestPen pen(kBlack, 1);
+    TestBrush brush(kBlack);
+    for (const auto& [name, draw] : shapes) {
+        Canvas canvas(30, 30);
+        EXPECT_TRUE(draw(canvas.graphics, pen, brush)) << name;
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x)
+                if (canvas.bitmap.Pixel(x, y) != 0)
+                    ++((x >= 7 && x <= 23 && y >= 7 && y <= 23) ? inside : outside);
+        EXPECT_GT(inside, 0) << name;
+        EXPECT_EQ(outside, 0) << name;
+    }
 }
 
 TEST_F(GdiplusGraphicsDrawing, DrawingWithAnEmptyPenFailsWithTheStatus)
