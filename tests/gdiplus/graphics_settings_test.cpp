@@ -1,6 +1,7 @@
 // Graphics: rendering settings, transforms, clipping, saved states and containers.
 #include "gdiplus/flat_api_recorder.h"
 #include "gdiplus/graphics.h"
+#include "gdiplus/graphics_path.h"
 #include "gdiplus/region.h"
 #include "gdiplus/support/graphics_canvas.h"
 
@@ -176,6 +177,18 @@ TEST_F(GdiplusGraphicsSettings, ClipFromRegionsGraphicsAndGdiRegions)
     Canvas other(20, 20);
     ASSERT_TRUE(other.graphics.SetClipGraphics(g));
     EXPECT_EQ(other.graphics.GetClipBoundsI().width, 3);
+
+    GraphicsPath path;
+    ASSERT_TRUE(path.Create());
+    ASSERT_TRUE(path.AddRectangleI(0, 0, 6, 6));
+    ASSERT_TRUE(g.SetClipPath(path, kIntersect));
+    bounds = g.GetClipBoundsI();
+    EXPECT_EQ(bounds.x, 1);
+    EXPECT_EQ(bounds.y, 2);
+    EXPECT_EQ(bounds.width, 3);
+    EXPECT_EQ(bounds.height, 4);
+    ASSERT_TRUE(g.SetClipPath(path));
+    EXPECT_EQ(g.GetClipBoundsI().width, 6) << "replaced when no mode is given";
 
     HRGN gdiRegion = CreateRectRgn(5, 6, 9, 8);
     ASSERT_TRUE(g.SetClipHrgn(gdiRegion));
