@@ -57,3 +57,8 @@ template <class T, class R, class... Args, R (T::*Member)(Args...)>
 struct StdcallMethod<Member> {
     static R __stdcall Call(ObjectRef<T> self, Args... args) { return ((*self)->*Member)(args...); }
 };
+
+template <class T, class R, class... Args, R (T::*Member)(Args...) const>
+struct StdcallMethod<Member> {
+    static R __stdcall Call(ObjectRef<T> self, Args... args) { return ((*self)->*Member)(args...); }
+};

@@ -10,7 +10,9 @@ static_assert(offsetof(ProbeResult, eax) == 0 && offsetof(ProbeResult, edx) == 4
               offsetof(ProbeResult, edi) == 20 && offsetof(ProbeResult, espBeforeArguments) == 24 &&
               offsetof(ProbeResult, espAfterCall) == 28 && offsetof(ProbeResult, controlWord) == 32);
 static_assert(offsetof(MethodRecord, object) == 0 && offsetof(MethodRecord, controlWord) == 4 &&
-              offsetof(MethodRecord, words) == 8 && kRecordedWords == 260);
+              offsetof(MethodRecord, ebx) == 8 && offsetof(MethodRecord, ecx) == 12 &&
+              offsetof(MethodRecord, esi) == 16 && offsetof(MethodRecord, edi) == 20 &&
+              offsetof(MethodRecord, words) == 24 && kRecordedWords == 260);
 static_assert(kDisturberEax == 0x600DF00D && kDisturberEdx == 0x0DDBA11C && kDisturberControlWord == 0x0C7F);
 
 extern "C" {
@@ -84,13 +86,17 @@ _CallThroughProbe:
 
     .globl _RecordAndDisturb
 _RecordAndDisturb:
+    mov dword ptr [_gMethodRecord+8], ebx
+    mov dword ptr [_gMethodRecord+12], ecx
+    mov dword ptr [_gMethodRecord+16], esi
+    mov dword ptr [_gMethodRecord+20], edi
     mov eax, [esp+4]
     mov eax, [eax]
     mov dword ptr [_gMethodRecord], eax
     mov dword ptr [_gMethodRecord+4], 0
     fnstcw word ptr [_gMethodRecord+4]
     lea esi, [esp+4]
-    mov edi, offset _gMethodRecord+8
+    mov edi, offset _gMethodRecord+24
     mov ecx, 260
     cld
     rep movsd

@@ -25,11 +25,12 @@ struct ProbeResult {
 
 constexpr std::size_t kRecordedWords = 260;
 
-// What RecordAndDisturb saw: the object behind the reference, the control word it started with
-// and the words above its return address (the reference first).
+// What RecordAndDisturb saw: the object behind the reference, the control word and registers
+// it started with and the words above its return address (the reference first).
 struct MethodRecord {
     std::uint32_t object;
     std::uint32_t controlWord;
+    std::uint32_t ebx, ecx, esi, edi;
     std::uint32_t words[kRecordedWords];
 };
 
