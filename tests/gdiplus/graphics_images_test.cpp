@@ -42,31 +42,34 @@ TEST_F(GdiplusGraphicsImages, DrawImageRectScalesTheWholeImage)
 {
     TestBitmap picture(39, 20);
     PaintHalves(picture, 39, 20, 20);
-    RecordCalls rec({"GdipDrawImageRectRect"});
-    ASSERT_TRUE(canvas.graphics.DrawImageRect(picture, 0, 0, 78, 40));
-    ASSERT_EQ(rec.Calls().size(), 1u);
-    const auto& args = rec.Calls()[0].args;
-    EXPECT_EQ(std::vector<std::string>(args.begin() + 2, args.end()),
-              (std::vector<std::string>{"0", "0", "78", "40", "0", "0", "39", "20", "2", "null", "null", "null"}));
-    // The red half ends at x 40 (source column 20) and the picture at 78 x 40.
-    EXPECT_EQ(canvas.bitmap.Pixel(2, 2), kRed);
-    EXPECT_EQ(canvas.bitmap.Pixel(37, 20), kRed);
-    EXPECT_EQ(canvas.bitmap.Pixel(43, 20), kBlue);
-    EXPECT_EQ(canvas.bitmap.Pixel(75, 37), kBlue);
-    EXPECT_EQ(canvas.bitmap.Pixel(81, 20), 0u);
-    EXPECT_EQ(canvas.bitmap.Pixel(60, 43), 0u);
-}
-
-TEST_F(GdiplusGraphicsImages, IntegerDrawImageRectScalesToo)
-{
-    TestBitmap picture(10, 5);
-    PaintHalves(picture, 10, 5, 5);
-    ASSERT_TRUE(canvas.graphics.DrawImageRectI(picture, 10, 10, 30, 15));
-    EXPECT_EQ(canvas.bitmap.Pixel(22, 17), kRed);
-    EXPECT_EQ(canvas.bitmap.Pixel(28, 17), kBlue);
-    EXPECT_EQ(canvas.bitmap.Pixel(37, 22), kBlue);
-    EXPECT_EQ(canvas.bitmap.Pixel(43, 17), 0u);
-    EXPECT_EQ(canvas.bitmap.Pixel(22, 28), 0u);
+    struct Case {
+        const char* function;
+        bool (*draw)(Graphics&, const GdiplusObject&);
+    };
+    const Case cases[] = {
+        {"GdipDrawImageRectRect", [](Graphics& g, const GdiplusObject& p) { return g.DrawImageRect(p, 0, 0, 78, 40); }},
+        {"GdipDrawImageRectRectI", [](Graphics& g, const GdiplusObject& p) { return g.DrawImageRectI(p, 0, 0, 78, 40); }},
+    };
+    for (const Case& c : cases) {
+        Canvas target(100, 60);
+        target.graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+        target.graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+        RecordCalls rec({c.function});
+        ASSERT_TRUE(c.draw(target.graphics, picture)) << c.function;
+        ASSERT_EQ(rec.Calls().size(), 1u) << c.function;
+        const auto& args = rec.Calls()[0].args;
+        EXPECT_EQ(std::vector<std::string>(args.begin() + 2, args.end()),
+                  (std::vector<std::string>{"0", "0", "78", "40", "0", "0", "39", "20", "2", "null", "null", "null"}))
+            << c.function;
+        // The red half ends at x 40 (source column 20) and the picture at 78 x 40.
+        const TestBitmap& drawn = target.bitmap;
+        EXPECT_EQ(drawn.Pixel(2, 2), kRed) << c.function;
+        EXPECT_EQ(drawn.Pixel(37, 20), kRed) << c.function;
+        EXPECT_EQ(drawn.Pixel(43, 20), kBlue) << c.function;
+        EXPECT_EQ(drawn.Pixel(75, 37), kBlue) << c.function;
+        EXPECT_EQ(drawn.Pixel(81, 20), 0u) << c.function;
+        EXPECT_EQ(drawn.Pixel(60, 43), 0u) << c.function;
+    }
 }
 
 TEST_F(GdiplusGraphicsImages, SourceUnitIsPixelsWhenOmittedAndPassedWhenGiven)
