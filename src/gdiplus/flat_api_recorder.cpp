@@ -1,5 +1,7 @@
 #include "gdiplus/flat_api_recorder.h"
 
+#include "gdiplus/text_conversion.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -189,4 +191,11 @@ std::string FormatArgument(const Gdiplus::GdiplusStartupInput* input)
            FormatPointer(reinterpret_cast<const void*>(input->DebugEventCallback)) + ", " +
            std::to_string(input->SuppressBackgroundThread) + ", " + std::to_string(input->SuppressExternalCodecs) +
            "}";
+}
+
+std::string FormatArgument(const WCHAR* text)
+{
+    if (text == nullptr)
+        return "null";
+    return "\"" + FromUtf16(text) + "\"";
 }

@@ -62,7 +62,8 @@ private:
 
 // How arguments are printed: integers and enumerations in decimal, floats as %g, pointers as
 // "null" or 0x%08X, GDI+'s point and rectangle records by reference as "{x, y[, w, h]}", the
-// start-up input record as "{version, callback, suppress thread, suppress codecs}".
+// start-up input record as "{version, callback, suppress thread, suppress codecs}", and input
+// texts (const WCHAR*, NUL-terminated) in double quotes, converted back with FromUtf16.
 std::string FormatPointer(const void* pointer);
 std::string FormatFloat(double value);
 std::string FormatArgument(const Gdiplus::PointF& point);
@@ -70,6 +71,7 @@ std::string FormatArgument(const Gdiplus::Point& point);
 std::string FormatArgument(const Gdiplus::RectF& rect);
 std::string FormatArgument(const Gdiplus::Rect& rect);
 std::string FormatArgument(const Gdiplus::GdiplusStartupInput* input);
+std::string FormatArgument(const WCHAR* text);
 
 template <class T>
 std::string FormatArgument(const T& value)

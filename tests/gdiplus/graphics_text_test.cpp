@@ -76,7 +76,9 @@ TEST_F(GdiplusGraphicsText, TextReachesGdiplusAsUtf16WithItsLength)
     canvas.graphics.DrawString("宋体", font, black);
     canvas.graphics.DrawString("", font, black);
     ASSERT_EQ(rec.Calls().size(), 2u);
+    EXPECT_EQ(rec.Calls()[0].args[1], "\"宋体\"");
     EXPECT_EQ(rec.Calls()[0].args[2], "2");
+    EXPECT_EQ(rec.Calls()[1].args[1], "\"\"");
     EXPECT_EQ(rec.Calls()[1].args[2], "0");
     EXPECT_EQ(rec.Calls()[1].args[5], "null") << "omitted format";
 }
