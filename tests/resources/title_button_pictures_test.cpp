@@ -78,6 +78,11 @@ void CheckTitleButton(const TitleButtonCase& c)
         EXPECT_GT(hue, Green(top) + 40);
         EXPECT_GT(hue, (c.fill == Fill::Red ? Blue(top) : Red(top)) + 100);
     }
+    // Row 2: a highlight line, lighter than the fill below it.
+    const std::uint32_t highlight = picture.Pixel(1, 2);
+    EXPECT_GE(Alpha(highlight), 60);
+    EXPECT_GT(Red(highlight) + Green(highlight) + Blue(highlight) + Alpha(highlight),
+              Red(top) + Green(top) + Blue(top) + Alpha(top));
     for (int y = 4; y < 20; ++y)
         EXPECT_LE(Alpha(picture.Pixel(1, y)), Alpha(picture.Pixel(1, y - 1))) << y;
     EXPECT_LE(Alpha(picture.Pixel(1, 19)), 12);

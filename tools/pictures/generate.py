@@ -27,7 +27,7 @@ def vertical(top_colour, bottom_colour, top_row, bottom_row):
 
 
 # ---------------------------------------------------------------- title-bar buttons
-# (name, width, glyph painter); glyph painters take the canvas and the glyph's top-left corner.
+# Glyph painters take the canvas and the glyph's top-left corner.
 GLYPH_ALPHA = 0.92
 
 
@@ -54,6 +54,7 @@ def minimize_glyph(canvas, left, top):
             canvas.blend(x, y, WHITE, GLYPH_ALPHA)
 
 
+# (name, width, glyph painter, glyph's top-left corner in the normal and hover pictures)
 TITLE_BUTTONS = [("Close", 39, close_glyph, (15, 7)),
                  ("Maximize", 28, maximize_glyph, (9, 7)),
                  ("Minimize", 28, minimize_glyph, (10, 13))]
