@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 class GdiplusWrapperTest : public ::testing::Test {
@@ -40,3 +41,34 @@ private:
         return matrix;
     }
 };
+
+// The transform methods brushes and pens share, on wrappers that `create` fills: scaling by
+// (2, 3), then translating by (5, 7) before it (prepend, the default order) or after it; and a
+// set transform multiplied by itself.
+template <class Wrapper, class Create>
+void ExpectTransformsCompose(Create create)
+{
+    struct Case {
+        std::optional<int> order;
+        std::vector<float> elements;
+    };
+    for (const Case& c : {Case{std::nullopt, {2, 0, 0, 3, 10, 21}}, Case{Gdiplus::MatrixOrderAppend, {2, 0, 0, 3, 5, 7}}}) {
+        SCOPED_TRACE(c.order.value_or(-1));
+        Wrapper wrapper;
+        ASSERT_TRUE(create(wrapper));
+        ASSERT_TRUE(wrapper.ResetTransform());
+        ASSERT_TRUE(wrapper.ScaleTransform(2, 3));
+        ASSERT_TRUE(c.order ? wrapper.TranslateTransform(5, 7, *c.order) : wrapper.TranslateTransform(5, 7));
+        NativeMatrix matrix;
+        ASSERT_TRUE(wrapper.GetTransform(matrix));
+        EXPECT_EQ(matrix.Elements(), c.elements);
+    }
+    Wrapper wrapper;
+    ASSERT_TRUE(create(wrapper));
+    NativeMatrix shift(1, 0, 0, 1, 4, 6);
+    ASSERT_TRUE(wrapper.SetTransform(shift));
+    ASSERT_TRUE(wrapper.MultiplyTransform(shift));
+    NativeMatrix result;
+    ASSERT_TRUE(wrapper.GetTransform(result));
+    EXPECT_EQ(result.Elements(), (std::vector<float>{1, 0, 0, 1, 8, 12}));
+}

@@ -170,33 +170,8 @@ TEST_F(GdiplusLinearGradientBrush, BellAndTriangularShapesBecomeBlends)
 
 TEST_F(GdiplusLinearGradientBrush, TransformsComposeInTheGivenOrder)
 {
-    struct Case {
-        std::optional<int> order;
-        std::vector<float> elements;
-    };
-    // Scaling by (2, 3), then translating by (5, 7) before (prepend, the default) or after it.
-    for (const Case& c : {Case{std::nullopt, {2, 0, 0, 3, 10, 21}}, Case{Gdiplus::MatrixOrderAppend, {2, 0, 0, 3, 5, 7}}}) {
-        LinearGradientBrush brush;
-        ASSERT_TRUE(brush.Create({0, 0}, {100, 0}, kRed, kBlue));
-        ASSERT_TRUE(brush.ResetTransform());
-        ASSERT_TRUE(brush.ScaleTransform(2, 3));
-        ASSERT_TRUE(c.order ? brush.TranslateTransform(5, 7, *c.order) : brush.TranslateTransform(5, 7));
-        NativeMatrix matrix;
-        ASSERT_TRUE(brush.GetTransform(matrix));
-        EXPECT_EQ(matrix.Elements(), c.elements);
-    }
-}
-
-TEST_F(GdiplusLinearGradientBrush, SetAndMultiplyTransformUseTheMatrixWrapper)
-{
-    LinearGradientBrush brush;
-    ASSERT_TRUE(brush.Create({0, 0}, {100, 0}, kRed, kBlue));
-    NativeMatrix shift(1, 0, 0, 1, 4, 6);
-    ASSERT_TRUE(brush.SetTransform(shift));
-    ASSERT_TRUE(brush.MultiplyTransform(shift));
-    NativeMatrix result;
-    ASSERT_TRUE(brush.GetTransform(result));
-    EXPECT_EQ(result.Elements(), (std::vector<float>{1, 0, 0, 1, 8, 12}));
+    ExpectTransformsCompose<LinearGradientBrush>(
+        [](LinearGradientBrush& brush) { return brush.Create({0, 0}, {100, 0}, kRed, kBlue); });
 }
 
 TEST_F(GdiplusLinearGradientBrush, RotateTransformPassesAngleAndOrder)

@@ -4,7 +4,6 @@
 #include "gdiplus/pen.h"
 #include "gdiplus/solid_brush.h"
 
-#include <optional>
 #include <string>
 
 namespace {
@@ -154,33 +153,15 @@ TEST_F(GdiplusPen, FailedCountQueriesLeaveTheSequencesAlone)
 
 TEST_F(GdiplusPen, TransformsComposeInTheGivenOrder)
 {
-    struct Case {
-        std::optional<int> order;
-        std::vector<float> elements;
-    };
-    // Scaling by (2, 3), then translating by (5, 7) before (prepend, the default) or after it.
-    for (const Case& c : {Case{std::nullopt, {2, 0, 0, 3, 10, 21}}, Case{Gdiplus::MatrixOrderAppend, {2, 0, 0, 3, 5, 7}}}) {
-        Pen pen;
-        ASSERT_TRUE(pen.Create(0xFF000000, 1.0f));
-        ASSERT_TRUE(pen.ScaleTransform(2, 3));
-        ASSERT_TRUE(c.order ? pen.TranslateTransform(5, 7, *c.order) : pen.TranslateTransform(5, 7));
-        NativeMatrix matrix;
-        ASSERT_TRUE(pen.GetTransform(matrix));
-        EXPECT_EQ(matrix.Elements(), c.elements);
-    }
+    ExpectTransformsCompose<Pen>([](Pen& pen) { return pen.Create(0xFF000000, 1.0f); });
 }
 
-TEST_F(GdiplusPen, SetMultiplyRotateAndResetTransform)
+TEST_F(GdiplusPen, RotateTransformTurnsThePen)
 {
     Pen pen;
     ASSERT_TRUE(pen.Create(0xFF000000, 1.0f));
-    NativeMatrix shift(1, 0, 0, 1, 4, 6);
-    ASSERT_TRUE(pen.SetTransform(shift));
-    ASSERT_TRUE(pen.MultiplyTransform(shift));
     NativeMatrix result;
-    ASSERT_TRUE(pen.GetTransform(result));
-    EXPECT_EQ(result.Elements(), (std::vector<float>{1, 0, 0, 1, 8, 12}));
-
+    ASSERT_TRUE(pen.ScaleTransform(5, 5));
     ASSERT_TRUE(pen.ResetTransform());
     ASSERT_TRUE(pen.RotateTransform(90));
     ASSERT_TRUE(pen.GetTransform(result));
@@ -189,6 +170,58 @@ TEST_F(GdiplusPen, SetMultiplyRotateAndResetTransform)
     EXPECT_NEAR(rotated[1], 1, 1e-6);
     EXPECT_NEAR(rotated[2], -1, 1e-6);
     EXPECT_NEAR(rotated[3], 0, 1e-6);
+}
+
+// A custom line cap stroked along a short line, with the given base inset.
+class NativeCustomCap : public OwnedNative<Gdiplus::GpCustomLineCap> {
+public:
+    NativeCustomCap() : OwnedNative(nullptr, Flat().GdipDeleteCustomLineCap) {}
+    explicit NativeCustomCap(float baseInset) : OwnedNative(Make(baseInset), Flat().GdipDeleteCustomLineCap) {}
+    float BaseInset() const
+    {
+        float inset = 0;
+        Flat().GdipGetCustomLineCapBaseInset(Handle(), &inset);
+        return inset;
+    }
+
+private:
+    static Gdiplus::GpCustomLineCap* Make(float baseInset)
+    {
+        Gdiplus::GpPath* stroke = nullptr;
+        Flat().GdipCreatePath(Gdiplus::FillModeAlternate, &stroke);
+        Flat().GdipAddPathLine(stroke, -1, -1, 1, 1);
+        Gdiplus::GpCustomLineCap* cap = nullptr;
+        Flat().GdipCreateCustomLineCap(nullptr, stroke, Gdiplus::LineCapFlat, baseInset, &cap);
+        Flat().GdipDeletePath(stroke);
+        return cap;
+    }
+};
+
+TEST_F(GdiplusPen, CustomCapsAreHandedOutAsCopies)
+{
+    using SetCap = bool (Pen::*)(const GdiplusObject&);
+    using GetCap = bool (Pen::*)(GdiplusObject&) const;
+    struct Case {
+        const char* end;
+        SetCap set;
+        GetCap get;
+        float inset;
+    };
+    const Case cases[] = {{"start", &Pen::SetCustomStartCap, &Pen::GetCustomStartCap, 3.0f},
+                          {"end", &Pen::SetCustomEndCap, &Pen::GetCustomEndCap, 5.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end);
+        NativeCustomCap cap(c.inset);
+        ASSERT_NE(cap.Handle(), nullptr);
+        Pen pen;
+        ASSERT_TRUE(pen.Create(0xFF000000, 1.0f));
+        ASSERT_TRUE((pen.*c.set)(cap));
+        NativeCustomCap copy;
+        ASSERT_TRUE((pen.*c.get)(copy));
+        EXPECT_NE(copy.Handle(), nullptr);
+        EXPECT_NE(copy.Handle(), cap.Handle());
+        EXPECT_EQ(copy.BaseInset(), c.inset);
+    }
 }
 
 }  // namespace
