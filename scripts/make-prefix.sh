@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 log() { printf '[prefix] %s\n' "$*"; }
-stamp_version=1
+stamp_version=2
 bench_display
 exec 9>"$bench_dir/.prefix-lock"
 flock 9
@@ -19,15 +19,23 @@ no_replacement() { # prefix name
   wine_in "$1" reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v "$2" /f || true
 }
 
+# Registry edits reach the files only when the prefix's wineserver ends: end it (and whatever
+# runs in the prefix) before changing a prefix, and wait for it afterwards.
+settle() { WINEPREFIX="$1" wineserver -w; }
+
 main=$(prefix_path main)
 if [ "$(cat "$main/.cleaner-ready" 2>/dev/null)" != "$stamp_version" ]; then
   start=$(date +%s)
-  rm -rf "$main"
-  log "creating $main"
-  WINEPREFIX="$main" /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-  # A crash must end the process, not start the debugger and wait.
+  bench_stop "$main"
+  if [ ! -f "$main/system.reg" ]; then
+    log "creating $main"
+    WINEPREFIX="$main" /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+  fi
+  # A crash must end the process at once. Without a Debugger value Wine still starts winedbg,
+  # which hangs under qemu; a debugger that cannot start makes Wine end the process instead.
   for view in /reg:64 /reg:32; do
-    wine_in "$main" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f $view || true
+    wine_in "$main" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d 'C:\windows\no-debugger.exe %ld %ld' /f $view
+    wine_in "$main" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1 /f $view
   done
   # No window manager on Xvfb: do not wait for one.
   wine_in "$main" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
@@ -35,9 +43,9 @@ if [ "$(cat "$main/.cleaner-ready" 2>/dev/null)" != "$stamp_version" ]; then
   replacement "$main" "Microsoft YaHei" "WenQuanYi Micro Hei"
   replacement "$main" "宋体" "AR PL UMing CN"
   replacement "$main" "SimSun" "AR PL UMing CN"
-  WINEPREFIX="$main" wineserver -w
+  settle "$main"
   echo "$stamp_version" > "$main/.cleaner-ready"
-  log "created in $(( $(date +%s) - start )) s"
+  log "ready in $(( $(date +%s) - start )) s"
   rm -rf "$(prefix_path OnlySimSun)" "$(prefix_path NoCjkFonts)"
 fi
 
@@ -45,11 +53,12 @@ variant() { # name, then the replacement values to remove
   local name=$1; shift
   local path; path=$(prefix_path "$name")
   [ "$(cat "$path/.cleaner-ready" 2>/dev/null)" = "$stamp_version" ] && return 0
+  bench_stop "$path"
   rm -rf "$path"
   cp -a "$main" "$path"
   rm -f "$path/.cleaner-ready"
   for value in "$@"; do no_replacement "$path" "$value"; done
-  WINEPREFIX="$path" wineserver -w
+  settle "$path"
   echo "$stamp_version" > "$path/.cleaner-ready"
   log "created $path"
 }

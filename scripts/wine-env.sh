@@ -32,6 +32,7 @@ bench_display() {
   local fifo="$bench_dir/displayfd.$$"
   rm -f "$fifo"; mkfifo "$fifo"
   setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  echo $! > "$bench_dir/xvfb.pid"
   local number
   read -r -t 30 number < "$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; return 1; }
   rm -f "$fifo"
@@ -46,4 +47,10 @@ bench_wineserver() {
 
 bench_stop() {
   WINEPREFIX="$1" wineserver -k 2>/dev/null || true
+}
+
+# Stops the Xvfb this bench started, if any.
+bench_stop_display() {
+  [ -f "$bench_dir/xvfb.pid" ] && kill "$(cat "$bench_dir/xvfb.pid")" 2>/dev/null || true
+  rm -f "$bench_dir/xvfb.pid" "$bench_dir/display"
 }
