@@ -460,12 +460,7 @@ TEST_F(GdiplusGraphicsPath, HitTestsOfTheInsideAndTheOutline)
     GraphicsPath path;
     ASSERT_TRUE(path.Create());
     ASSERT_TRUE(path.AddRectangle(10, 10, 20, 20));
-    struct Case {
-        const char* name;
-        std::function<bool()> test;
-        bool expected;
-    };
-    const Case cases[] = {
+    ExpectAnswers({
         {"IsVisible inside", [&] { return path.IsVisible(20.5f, 20.5f); }, true},
         {"IsVisible outside", [&] { return path.IsVisible(5, 20); }, false},
         {"IsVisibleI inside", [&] { return path.IsVisibleI(20, 20); }, true},
@@ -474,13 +469,7 @@ TEST_F(GdiplusGraphicsPath, HitTestsOfTheInsideAndTheOutline)
         {"IsOutlineVisible in the middle", [&] { return path.IsOutlineVisible(20, 20, pen); }, false},
         {"IsOutlineVisibleI on the edge", [&] { return path.IsOutlineVisibleI(30, 21, pen); }, true},
         {"IsOutlineVisibleI in the middle", [&] { return path.IsOutlineVisibleI(20, 20, pen); }, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LastStatus = 77;
-        EXPECT_EQ(c.test(), c.expected);
-        EXPECT_EQ(LastStatus, 0);
-    }
+    });
 }
 
 // Wine answers both with "not implemented", so only the arguments are checked, at the seam.

@@ -6,7 +6,10 @@
 #include "gdiplus/text_conversion.h"
 #include "gdiplus/value_records.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +81,23 @@ std::string Text(const std::vector<T>& sequence)
     for (const T& element : sequence)
         text += (text.empty() ? "" : " ") + Text(element);
     return text;
+}
+
+// One yes/no question to a path or region and the answer it must give, with status 0.
+struct Answer {
+    const char* name;
+    std::function<bool()> ask;
+    bool expected;
+};
+
+inline void ExpectAnswers(const std::vector<Answer>& answers)
+{
+    for (const Answer& answer : answers) {
+        SCOPED_TRACE(answer.name);
+        LastStatus = 77;
+        EXPECT_EQ(answer.ask(), answer.expected);
+        EXPECT_EQ(LastStatus, 0);
+    }
 }
 
 }  // namespace path_region_test

@@ -199,12 +199,7 @@ TEST_F(GdiplusRegion, VisibilityOfPointsAndRectangles)
 {
     Region region;
     ASSERT_TRUE(region.CreateFromRect({0, 0, 10, 10}));
-    struct Case {
-        const char* name;
-        std::function<bool()> test;
-        bool expected;
-    };
-    const Case cases[] = {
+    ExpectAnswers({
         {"point inside", [&] { return region.IsVisiblePoint({5, 5}); }, true},
         {"point inside, with graphics", [&] { return region.IsVisiblePoint({5, 5}, &graphics); }, true},
         {"point outside", [&] { return region.IsVisiblePoint({15, 5}); }, false},
@@ -214,13 +209,7 @@ TEST_F(GdiplusRegion, VisibilityOfPointsAndRectangles)
         {"distant rectangle", [&] { return region.IsVisibleRect({20, 20, 2, 2}); }, false},
         {"overlapping integer rectangle", [&] { return region.IsVisibleRectI({-3, 8, 5, 5}); }, true},
         {"distant integer rectangle", [&] { return region.IsVisibleRectI({0, 12, 5, 5}); }, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LastStatus = 77;
-        EXPECT_EQ(c.test(), c.expected);
-        EXPECT_EQ(LastStatus, 0);
-    }
+    });
 }
 
 TEST_F(GdiplusRegion, SerialisedDataRebuildsAnEqualRegion)
