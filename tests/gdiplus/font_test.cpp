@@ -156,9 +156,11 @@ TEST_F(GdiplusFont, GdiFontOrLogFontIsUsedWhenGivenElseTheContextsFont)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        RecordCalls blocks({"GdipAlloc", "GdipFree"});
         Font font;
         ASSERT_TRUE(c.create(font));
         EXPECT_EQ(font.GetSize(), c.size);
+        EXPECT_EQ(blocks.CallsOf("GdipAlloc").size(), blocks.CallsOf("GdipFree").size()) << "LOGFONT blocks go back";
     }
 }
 
