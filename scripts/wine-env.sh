@@ -40,9 +40,12 @@ bench_display() {
   export DISPLAY=":$number"
 }
 
-# Keeps one wineserver alive for the prefix, so every process start is quick.
+# Keeps one wineserver alive for the prefix, so every process start is quick, and has Wine's
+# own services running detached from our output: a service started by a test process would
+# inherit its output pipe and keep it open (a caller reading the pipe would never see its end).
 bench_wineserver() {
   wineserver -p 2>/dev/null </dev/null >/dev/null || true
+  wine wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 bench_stop() {
