@@ -71,6 +71,26 @@ TEST_F(GdiplusObjectModel, FailedCreateRecordsTheStatusAndLeavesTheWrapperEmpty)
     EXPECT_EQ(graphics.GetNativePointer(), nullptr);
 }
 
+// GDI+ leaves the output slot alone when it refuses a null device context, so a holding
+// wrapper keeps its previous object in every copy (still usable, released once at the end).
+TEST_F(GdiplusObjectModel, FailedCreateIntoAHoldingWrapperKeepsThePreviousObject)
+{
+    RecordCalls rec({"GdipDeleteGraphics"});
+    void* before = nullptr;
+    {
+        Canvas canvas(4, 4);
+        before = canvas.graphics.GetNativePointer();
+        ASSERT_NE(before, nullptr);
+        EXPECT_FALSE(canvas.graphics.CreateFromHDC(nullptr));
+        EXPECT_NE(LastStatus, 0);
+        EXPECT_EQ(canvas.graphics.GetNativePointer(), before);
+        EXPECT_TRUE(canvas.graphics.Clear(0xFF0000FF)) << "the class's own copy still holds the object";
+        EXPECT_EQ(canvas.bitmap.Pixel(1, 1), 0xFF0000FFu);
+    }
+    ASSERT_EQ(rec.Calls().size(), 1u);
+    EXPECT_EQ(rec.Calls()[0].args[0], FormatPointer(before));
+}
+
 TEST_F(GdiplusObjectModel, AllocHandsOutAWritableBlockOfGdiplusMemory)
 {
     GdiplusObject object;

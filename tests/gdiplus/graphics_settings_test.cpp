@@ -234,4 +234,18 @@ TEST_F(GdiplusGraphicsSettings, ContainerMapsItsSourceRectangleOntoItsDestinatio
     EXPECT_TRUE(g.IsVisiblePointI(15, 15)) << "each container's clip ends with it";
 }
 
+// Wine refuses the world unit for containers, so only what reaches GDI+ can be checked.
+TEST_F(GdiplusGraphicsSettings, ContainerUnitIsTheWorldUnitUnlessGiven)
+{
+    Graphics& g = canvas.graphics;
+    RecordCalls rec({"GdipBeginContainer", "GdipBeginContainerI"});
+    g.BeginContainer(RectF{0, 0, 4, 4}, RectF{0, 0, 2, 2});
+    g.BeginContainerI(Rect{0, 0, 4, 4}, Rect{0, 0, 2, 2});
+    g.BeginContainerI(Rect{0, 0, 4, 4}, Rect{0, 0, 2, 2}, Gdiplus::UnitPixel);
+    ASSERT_EQ(rec.Calls().size(), 3u);
+    EXPECT_EQ(rec.Calls()[0].args[3], "0");
+    EXPECT_EQ(rec.Calls()[1].args[3], "0");
+    EXPECT_EQ(rec.Calls()[2].args[3], "2");
+}
+
 }  // namespace
