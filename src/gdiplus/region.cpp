@@ -4,6 +4,8 @@
 #include "gdiplus/flat_api.h"
 #include "gdiplus/graphics_path.h"
 
+#include <algorithm>
+
 namespace {
 
 using gdiplus_calls::Call;
@@ -68,7 +70,9 @@ bool Region::CreateFromHrgn(HRGN region)
 bool Region::CreateFromData(const ByteBuffer& data, int size)
 {
     const BYTE* bytes = data.empty() ? nullptr : data.data();
-    return CreateInto(*this, nativeHandle, Flat().GdipCreateRegionRgnData, bytes, size);
+    // GDI+ reads `size` bytes: never more than the buffer holds.
+    const INT held = static_cast<INT>(data.size());
+    return CreateInto(*this, nativeHandle, Flat().GdipCreateRegionRgnData, bytes, std::min(size, held));
 }
 
 bool Region::Clone(Region& target) const

@@ -30,7 +30,8 @@ public:
     bool CreateFromRectI(const Rect& rect);                                          // 10
     bool CreateFromPath(const GraphicsPath& path);                                   // 11
     bool CreateFromHrgn(HRGN region);                                                // 12
-    // GDI+ gets the buffer's bytes (null for an empty buffer) and the given size.
+    // GDI+ gets the buffer's bytes (null for an empty buffer) and the given size, cut to the
+    // buffer's length so that GDI+ never reads past it.
     bool CreateFromData(const ByteBuffer& data, int size);                           // 13
     bool Clone(Region& target) const;                                                // 14
     bool MakeInfinite();                                                             // 15

@@ -239,6 +239,13 @@ TEST_F(GdiplusRegion, SerialisedDataRebuildsAnEqualRegion)
     EXPECT_NE(LastStatus, 0);
     ASSERT_EQ(rec.Calls().size(), 1u);
     EXPECT_EQ(rec.Calls()[0].args[0], "null");
+
+    // A size beyond the buffer is cut to the buffer's length: GDI+ never reads past it.
+    Region oversized;
+    EXPECT_TRUE(oversized.CreateFromData(data, static_cast<int>(size) + 64));
+    EXPECT_TRUE(oversized.Equals(region, graphics));
+    ASSERT_EQ(rec.Calls().size(), 2u);
+    EXPECT_EQ(rec.Calls()[1].args[1], std::to_string(size));
 }
 
 TEST_F(GdiplusRegion, GdiRegionsGoInAndComeOut)
