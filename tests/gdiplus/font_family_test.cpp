@@ -25,15 +25,33 @@ TEST_F(GdiplusFontFamily, CreateThenDeleteTellsWhetherAFamilyIsInstalled)
     }
 }
 
-TEST_F(GdiplusFontFamily, AnEmptyCollectionMeansTheInstalledFonts)
+TEST_F(GdiplusFontFamily, AnEmptyCollectionMeansTheInstalledFontsAndAHeldOneIsSearched)
 {
-    RecordCalls rec({"GdipCreateFontFamilyFromName"});
-    FontCollection installed;
-    FontFamily family;
-    EXPECT_TRUE(family.CreateFromName("宋体", &installed));
-    ASSERT_EQ(rec.Calls().size(), 1u);
-    EXPECT_EQ(rec.Calls()[0].args[1], "null");
-    family.Delete();
+    Gdiplus::GpFontCollection* native = nullptr;
+    ASSERT_EQ(Flat().GdipNewInstalledFontCollection(&native), Gdiplus::Ok);
+    FontCollection held;  // the system's collection is never released
+    held.SetNativePointer(native);
+    FontCollection empty;
+    struct Case {
+        const char* name;
+        const FontCollection* collection;
+        std::string passed;
+    };
+    const Case cases[] = {
+        {"omitted", nullptr, "null"},
+        {"empty", &empty, "null"},
+        {"held", &held, FormatPointer(native)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordCalls rec({"GdipCreateFontFamilyFromName"});
+        FontFamily family;
+        EXPECT_TRUE(c.collection != nullptr ? family.CreateFromName("宋体", c.collection)
+                                            : family.CreateFromName("宋体"));
+        ASSERT_EQ(rec.Calls().size(), 1u);
+        EXPECT_EQ(rec.Calls()[0].args[1], c.passed);
+        EXPECT_TRUE(family.Delete());
+    }
 }
 
 TEST_F(GdiplusFontFamily, DestructorLeavesTheNativeFamilyAlive)
