@@ -13,7 +13,15 @@ IStream* MemoryStream::Create(const ByteBuffer& bytes, std::optional<std::uint32
     Release();
     const SIZE_T length = size.value_or(static_cast<std::uint32_t>(bytes.size()));
     memoryHandle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length);
-    CreateStreamOnHGlobal(memoryHandle, FALSE, &stream);
+    // No block, no stream: over a null handle CreateStreamOnHGlobal would make a block of its own
+    // that nothing frees (the stream does not own it).
+    if (memoryHandle == nullptr)
+        return nullptr;
+    if (FAILED(CreateStreamOnHGlobal(memoryHandle, FALSE, &stream))) {
+        GlobalFree(memoryHandle);  // Release frees the block only together with a stream
+        memoryHandle = nullptr;
+        return nullptr;
+    }
     lockedPointer = GlobalLock(memoryHandle);
     if (lockedPointer != nullptr)
         std::memcpy(lockedPointer, bytes.data(), std::min<SIZE_T>(length, bytes.size()));

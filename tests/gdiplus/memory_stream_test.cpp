@@ -41,6 +41,16 @@ TEST(GdiplusMemoryStream, CreateCopiesTheBytesIntoTheBlockTheStreamReads)
     }
 }
 
+TEST(GdiplusMemoryStream, ABlockThatCannotBeAllocatedGivesNoStream)
+{
+    MemoryStream memory;
+    memory.Create(ByteBuffer(kTenBytes));
+    EXPECT_EQ(memory.Create(ByteBuffer(kTenBytes), 0xFFFFFFF0u), nullptr);  // more than 32 bits can hold
+    EXPECT_EQ(memory.GetStream(), nullptr);
+    EXPECT_EQ(memory.GetHandle(), nullptr);
+    EXPECT_TRUE(memory.GetBytes().empty());
+}
+
 TEST(GdiplusMemoryStream, ReleaseEmptiesTheObjectAndCreateReplacesWhatItHeld)
 {
     MemoryStream memory;
