@@ -39,7 +39,7 @@ public:
     bool SetRemapTable(const std::vector<ColorMapEntry>& maps, INT type = 0);          // 24
     bool ClearRemapTable(INT type = 0);                                                // 25
     bool SetWrapMode(INT wrapMode, Gdiplus::ARGB color = 0);                           // 26
-    bool GetAdjustedPalette(PaletteRecord& palette, INT type);                         // 27: in place
+    bool GetAdjustedPalette(PaletteRecord& palette, INT type = 0);                     // 27: in place
     // 28: 25 floats each, row by row; an empty grey matrix passes none.
     bool SetColorMatrix(const std::vector<float>& colorMatrix, const std::vector<float>& greyMatrix,
                         INT flags = 0, INT type = 0);

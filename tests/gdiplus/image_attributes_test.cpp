@@ -124,6 +124,11 @@ TEST_F(GdiplusImageAttributes, AdjustedPaletteIsWrittenBackIntoTheRecord)
     EXPECT_TRUE(attributes.GetAdjustedPalette(palette, Gdiplus::ColorAdjustTypeBitmap));
     EXPECT_EQ(palette.count, 2u);
     EXPECT_EQ(palette.entries, (std::vector<std::uint32_t>{kBlue, 0xFF00FF00}));
+
+    RecordCalls rec({"GdipGetImageAttributesAdjustedPalette"});
+    attributes.GetAdjustedPalette(palette);  // the type omitted is the default category, 0
+    ASSERT_EQ(rec.Calls().size(), 1u);
+    EXPECT_EQ(rec.Calls()[0].args[2], "0");
 }
 
 TEST_F(GdiplusImageAttributes, DeleteAlwaysCallsGdiplusEvenWhenEmpty)
