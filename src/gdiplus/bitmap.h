@@ -49,7 +49,7 @@ public:
     // freed, and it receives the new data and size GDI+ hands back.
     bool ApplyEffect(BitmapEffect& effect, const std::optional<Rect>& area = std::nullopt);
 
-private:
+protected:
     Gdiplus::GpBitmap* derivedHandle = nullptr;
     MemoryStream bitmapStream;
 };

@@ -56,6 +56,12 @@ class ImageProbe : public Image {
 public:
     IStream* SourceStream() const { return imageStream.GetStream(); }
 };
+// A bitmap keeps them in a stream of its own and leaves the image's unused.
+class BitmapProbe : public Bitmap {
+public:
+    IStream* SourceStream() const { return imageStream.GetStream(); }
+    IStream* BitmapSourceStream() const { return bitmapStream.GetStream(); }
+};
 
 // Image and Bitmap both load, each through its own functions.
 struct Kind {
@@ -184,6 +190,14 @@ TEST_F(GdiplusImage, TheSourceStreamLivesUntilDelete)
     EXPECT_EQ(image.GetPixelFormat(), PixelFormat32bppARGB);  // GDI+ still reads the stream
     EXPECT_TRUE(image.Delete());
     EXPECT_EQ(image.SourceStream(), nullptr);
+
+    BitmapProbe bitmap;
+    ASSERT_TRUE(bitmap.LoadFromBytes(Png3x2()));
+    EXPECT_EQ(bitmap.SourceStream(), nullptr);
+    EXPECT_NE(bitmap.BitmapSourceStream(), nullptr);
+    EXPECT_EQ(bitmap.GetPixel(2, 1), 0xFF0A141Eu);  // GDI+ still reads the stream
+    EXPECT_TRUE(bitmap.Delete());
+    EXPECT_EQ(bitmap.BitmapSourceStream(), nullptr);
 }
 
 TEST_F(GdiplusImage, DestructorDisposesALoadedImage)
