@@ -60,6 +60,23 @@ TEST_F(GdiplusGraphicsText, MeasureStringFillsTheBoundingBox)
     EXPECT_EQ(placed.y, 5.0f);
 }
 
+// Labels are measured on a graphics over the screen (window 0) before they are drawn.
+TEST_F(GdiplusGraphicsText, ScreenGraphicsMeasuresAsTheDrawingSurfaceDoes)
+{
+    Graphics screen;
+    ASSERT_TRUE(screen.CreateFromHWND(nullptr));
+    ASSERT_NE(screen.GetNativePointer(), nullptr);
+    RectF onScreen;
+    RectF onCanvas;
+    ASSERT_TRUE(screen.MeasureString("WW 2K14", font, std::nullopt, nullptr, onScreen));
+    ASSERT_TRUE(canvas.graphics.MeasureString("WW 2K14", font, std::nullopt, nullptr, onCanvas));
+    EXPECT_GT(onScreen.width, 0.0f);
+    EXPECT_NEAR(onScreen.width, onCanvas.width, 1.0f) << "the font is sized in pixels";
+    EXPECT_NEAR(onScreen.height, onCanvas.height, 1.0f);
+    EXPECT_TRUE(screen.Delete());
+    EXPECT_EQ(screen.GetNativePointer(), nullptr);
+}
+
 TEST_F(GdiplusGraphicsText, TextOfAnEmptyFontFailsWithTheStatus)
 {
     GdiplusObject noFont;
