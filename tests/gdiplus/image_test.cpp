@@ -321,6 +321,11 @@ TEST_F(GdiplusImage, FramesOfASinglePicture)
     std::vector<std::uint32_t> delays{7};
     EXPECT_FALSE(png.GetFrameDelays(delays));  // no frame-delay property
     EXPECT_EQ(delays, std::vector<std::uint32_t>{7});
+
+    Image empty;
+    EXPECT_FALSE(empty.GetFrameDimensionsList(dimensions));  // GDI+ cannot count them
+    EXPECT_NE(LastStatus, 0);
+    EXPECT_EQ(dimensions, std::vector<std::string>{kPageDimension});
 }
 
 TEST_F(GdiplusImage, RotateFlipTurnsThePicture)
