@@ -45,14 +45,23 @@ bool Graphics::MeasureCharacterRangesInto(const std::string& text, const Gdiplus
     return true;
 }
 
-// One position per character; the count of positions is not passed.
+// One position per character; the count of positions is not passed, so GDI+ reads as many
+// positions as the text has characters. A shorter sequence is lengthened with zero positions
+// for the call rather than read past its end (with realized advance GDI+ uses only the first).
 bool Graphics::DrawDriverString(const std::string& text, const GdiplusObject& font, const GdiplusObject& brush,
                                 const std::vector<PointF>& positions, std::optional<int> flags,
                                 const GdiplusObject* matrix)
 {
     Utf16Text wide = ToUtf16(text);
+    const std::size_t characters = static_cast<std::size_t>(wide.Length());
+    std::vector<PointF> lengthened;
+    if (!positions.empty() && positions.size() < characters) {
+        lengthened = positions;
+        lengthened.resize(characters);
+    }
+    const std::vector<PointF>& passed = lengthened.empty() ? positions : lengthened;
     return Action(Flat().GdipDrawDriverString, nativeHandle, reinterpret_cast<const UINT16*>(wide.Data()),
-                  wide.Length(), font, brush, ArrayOf(positions), flags.value_or(1), matrix);
+                  wide.Length(), font, brush, ArrayOf(passed), flags.value_or(1), matrix);
 }
 
 bool Graphics::SetTextContrast(unsigned contrast)

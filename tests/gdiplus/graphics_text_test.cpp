@@ -144,6 +144,40 @@ TEST_F(GdiplusGraphicsText, DriverStringFlagsAreOneUnlessGiven)
     EXPECT_EQ(rec.Calls()[2].args[7], FormatPointer(identity.GetNativePointer()));
 }
 
+// GDI+ reads one position per character: a fake stands in to read exactly that many.
+std::vector<PointF> driverPositionsSeen;
+
+Gdiplus::GpStatus WINAPI ReadDriverPositions(Gdiplus::GpGraphics*, const UINT16*, INT length, const Gdiplus::GpFont*,
+                                             const Gdiplus::GpBrush*, const Gdiplus::PointF* positions, INT,
+                                             const Gdiplus::GpMatrix*)
+{
+    driverPositionsSeen.clear();
+    for (INT i = 0; positions != nullptr && i < length; ++i)
+        driverPositionsSeen.push_back(PointF{positions[i].X, positions[i].Y});
+    return Gdiplus::Ok;
+}
+
+TEST_F(GdiplusGraphicsText, DriverStringWithFewerPositionsThanCharactersIsNotReadPastItsEnd)
+{
+    ReplaceCall fake("GdipDrawDriverString", &ReadDriverPositions);
+    // Storage beyond the one position holds (9, 9), which an unguarded call would pass on.
+    std::vector<PointF> one{{7, 20}, {9, 9}, {9, 9}};
+    one.resize(1);
+    ASSERT_TRUE(canvas.graphics.DrawDriverString("WWW", font, black, one, 4));
+    ASSERT_EQ(driverPositionsSeen.size(), 3u);
+    EXPECT_EQ(driverPositionsSeen[0].x, 7.0f);
+    EXPECT_EQ(driverPositionsSeen[0].y, 20.0f);
+    EXPECT_EQ(driverPositionsSeen[2].x, 0.0f);
+    EXPECT_EQ(driverPositionsSeen[2].y, 0.0f);
+    ASSERT_EQ(one.size(), 1u);
+
+    const std::vector<PointF> full{{1, 2}, {3, 4}};
+    ASSERT_TRUE(canvas.graphics.DrawDriverString("WW", font, black, full));
+    ASSERT_EQ(driverPositionsSeen.size(), 2u);
+    EXPECT_EQ(driverPositionsSeen[1].x, 3.0f);
+    EXPECT_EQ(driverPositionsSeen[1].y, 4.0f);
+}
+
 TEST_F(GdiplusGraphicsText, DriverStringDrawsAtTheGivenPositions)
 {
     const std::vector<PointF> positions{{120, 30}, {150, 30}};
