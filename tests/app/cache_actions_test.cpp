@@ -6,6 +6,7 @@
 #include "app/actions.h"
 #include "app/cache_directory.h"
 #include "support/disk_fixture.h"
+#include "support/game_directory_guard.h"
 #include "support/message_box_watcher.h"
 
 namespace {
@@ -20,31 +21,25 @@ std::wstring Environment(const wchar_t* name)
     return value;
 }
 
-// Works on the real cache directory of the account the tests run as; keeps whatever the
-// account had there before and puts it back afterwards.
+// A scratch directory outside the cache, for link targets; gone before and after.
+class OutsideDirectory {
+public:
+    OutsideDirectory() { Remove(); }
+    ~OutsideDirectory() { Remove(); }
+    const std::wstring path = Environment(L"TEMP") + L"\\cleaner-outside";
+
+private:
+    void Remove()
+    {
+        disk::RemoveTree(path);
+        disk::RemoveTree(path + L"-probe");
+    }
+};
+
+// Works on the real cache directory (see GameDirectoryGuard) and a directory outside it. The
+// guard goes first, so links in the cache are removed while their targets still exist.
 class CacheFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        cache_ = CacheDirectoryPath();
-        game_ = cache_.substr(0, cache_.rfind(L'\\'));
-        saved_ = game_ + L".saved-by-tests";
-        disk::RemoveTree(saved_);
-        if (disk::Exists(game_))
-            MoveFileW(disk::Extended(game_).c_str(), disk::Extended(saved_).c_str());
-        disk::MakeDirectories(game_);
-        outside_ = Environment(L"TEMP") + L"\\cleaner-outside";
-        disk::RemoveTree(outside_);
-        disk::RemoveTree(outside_ + L"-probe");
-    }
-    void TearDown() override
-    {
-        disk::RemoveTree(game_);
-        disk::RemoveTree(outside_);
-        disk::RemoveTree(outside_ + L"-probe");
-        if (disk::Exists(saved_))
-            MoveFileW(disk::Extended(saved_).c_str(), disk::Extended(game_).c_str());
-    }
 
     // Runs the clear action and returns the box it showed (closed with OK).
     MessageBoxWatcher::Seen Clear()
@@ -54,7 +49,11 @@ protected:
         return watcher.Result();
     }
 
-    std::wstring cache_, game_, saved_, outside_;
+    OutsideDirectory outsideDirectory_;
+    GameDirectoryGuard guard_;
+    const std::wstring& cache_ = guard_.Cache();
+    const std::wstring& game_ = guard_.Game();
+    const std::wstring& outside_ = outsideDirectory_.path;
 };
 
 using AppCacheDirectory = CacheFixture;

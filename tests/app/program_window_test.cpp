@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "app/cache_directory.h"
 #include "resources/resource_ids.h"
 #include "support/icon_checks.h"
 #include "support/disk_fixture.h"
+#include "support/game_directory_guard.h"
 #include "support/message_box_watcher.h"
 
 namespace {
@@ -128,22 +128,11 @@ class AppProgramActions : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        cache_ = CacheDirectoryPath();
-        game_ = cache_.substr(0, cache_.rfind(L'\\'));
-        saved_ = game_ + L".saved-by-tests";
-        disk::RemoveTree(saved_);
-        if (disk::Exists(game_))
-            MoveFileW(disk::Extended(game_).c_str(), disk::Extended(saved_).c_str());
         disk::MakeDirectories(cache_ + L"\\sub");
         disk::WriteFile(cache_ + L"\\sub\\old.bin");
     }
-    void TearDown() override
-    {
-        disk::RemoveTree(game_);
-        if (disk::Exists(saved_))
-            MoveFileW(disk::Extended(saved_).c_str(), disk::Extended(game_).c_str());
-    }
-    std::wstring cache_, game_, saved_;
+    GameDirectoryGuard guard_;
+    const std::wstring& cache_ = guard_.Cache();
 };
 
 TEST_F(AppProgramActions, ClearThenExitLeavesAnEmptyDirectoryAndEndsTheProgram)

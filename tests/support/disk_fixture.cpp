@@ -76,12 +76,14 @@ void WriteFile(const std::wstring& path, const std::string& content)
     CloseHandle(file);
 }
 
-void RemoveTree(const std::wstring& path)
+namespace {
+
+// Removes one entry whose attributes are known, links never followed; what Wine cannot remove
+// itself (host symbolic links, also dangling ones) is handed to the host's rm, which never
+// removes a directory's content.
+void RemoveEntry(const std::wstring& path, DWORD attributes)
 {
     const std::wstring root = Extended(path);
-    const DWORD attributes = GetFileAttributesW(root.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         WIN32_FIND_DATAW entry;
         HANDLE search = FindFirstFileW((root + L"\\*").c_str(), &entry);
@@ -89,19 +91,27 @@ void RemoveTree(const std::wstring& path)
             do {
                 const std::wstring name = entry.cFileName;
                 if (name != L"." && name != L"..")
-                    RemoveTree(root + L"\\" + name);
+                    RemoveEntry(path + L"\\" + name, entry.dwFileAttributes);
             } while (FindNextFileW(search, &entry));
             FindClose(search);
         }
     }
     SetFileAttributesW(root.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        // Wine cannot remove a host symbolic link itself: ask the host.
-        if (!RemoveDirectoryW(root.c_str()) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            RunHostCommand("Z:\\bin\\rm", "/bin/rm -f \"" + UnixPath(path) + "\"", [&] { return !EntryExists(path); });
-    } else {
-        DeleteFileW(root.c_str());
-    }
+    const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(root.c_str()) : DeleteFileW(root.c_str());
+    if (!removed && !(attributes & FILE_ATTRIBUTE_DIRECTORY && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+        RunHostCommand("Z:\\bin\\rm", "/bin/rm -f \"" + UnixPath(path) + "\"", [&] { return !EntryExists(path); });
+}
+
+} // namespace
+
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW self;
+    HANDLE found = FindFirstFileW(Extended(path).c_str(), &self);
+    if (found == INVALID_HANDLE_VALUE)
+        return;
+    FindClose(found);
+    RemoveEntry(path, self.dwFileAttributes);
 }
 
 int CountEntries(const std::wstring& directory)
