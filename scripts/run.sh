@@ -25,6 +25,7 @@ fi
 trap 'bench_stop "$WINEPREFIX"; bench_stop_display' EXIT
 bench_wineserver
 wine "$program" &
+program_pid=$!
 window=""
 for _ in $(seq 1 300); do
   window=$(xdotool search --onlyvisible --name 'NBA2K14' 2>/dev/null | head -n 1 || true)
@@ -38,5 +39,6 @@ shot="$repo/out/screenshot.png"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
 echo "$shot"
+# Close it as a user would (WM_CLOSE); the exit trap ends whatever is left.
 wine taskkill /im CacheCleaner.exe >/dev/null 2>&1 || true
-wait || true
+for _ in $(seq 1 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
