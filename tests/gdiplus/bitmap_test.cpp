@@ -10,15 +10,7 @@
 
 namespace {
 
-class GdiplusBitmap : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        EnsureGdiplusStarted();
-        LastStatus = 0;
-    }
-    void TearDown() override { LastStatus = 0; }
-};
+class GdiplusBitmap : public GdiplusTest {};
 
 TEST_F(GdiplusBitmap, CreateMakesATransparentArgbBitmapUnlessGivenAFormat)
 {

@@ -11,11 +11,7 @@
 #include <optional>
 #include <vector>
 
-class GdiplusWrapperTest : public ::testing::Test {
-protected:
-    void SetUp() override { EnsureGdiplusStarted(); }
-    void TearDown() override { LastStatus = 0; }
-};
+using GdiplusWrapperTest = GdiplusTest;
 
 // An identity matrix unless elements (m11, m12, m21, m22, dx, dy) are given.
 class NativeMatrix : public OwnedNative<Gdiplus::GpMatrix> {

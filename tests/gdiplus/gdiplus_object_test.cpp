@@ -11,11 +11,7 @@ namespace {
 
 constexpr std::int32_t kUntouched = 4242;
 
-class GdiplusObjectModel : public ::testing::Test {
-protected:
-    void SetUp() override { EnsureGdiplusStarted(); }
-    void TearDown() override { LastStatus = 0; }
-};
+class GdiplusObjectModel : public GdiplusTest {};
 
 TEST_F(GdiplusObjectModel, AdoptedHandleIsWhatTheClassPassesToGdiplus)
 {

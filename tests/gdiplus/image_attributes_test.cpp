@@ -44,15 +44,7 @@ std::uint32_t DrawRedThrough(const ImageAttributes& attributes)
     return target.Pixel(2, 2);
 }
 
-class GdiplusImageAttributes : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        EnsureGdiplusStarted();
-        LastStatus = 0;
-    }
-    void TearDown() override { LastStatus = 0; }
-};
+class GdiplusImageAttributes : public GdiplusTest {};
 
 TEST_F(GdiplusImageAttributes, ColourMatrixScalesTheAlphaOfTheDrawnPicture)
 {

@@ -4,10 +4,23 @@
 #include "gdiplus/flat_api.h"
 #include "gdiplus/gdiplus_object.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 
 // Starts GDI+ the first time it is called.
 void EnsureGdiplusStarted();
+
+// Fixture for wrapper tests: GDI+ started, LastStatus 0 before and after each test.
+class GdiplusTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureGdiplusStarted();
+        LastStatus = 0;
+    }
+    void TearDown() override { LastStatus = 0; }
+};
 
 // Any native object as a plain wrapper; released with the given flat function on destruction.
 template <class H>
