@@ -37,7 +37,7 @@ sleep 1.5  # let it finish painting
 mkdir -p "$repo/out"
 shot="$repo/out/screenshot.png"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
+xwd -root -silent | /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
 echo "$shot"
 # Close it as a user would (WM_CLOSE); the exit trap ends whatever is left.
 wine taskkill /im CacheCleaner.exe >/dev/null 2>&1 || true

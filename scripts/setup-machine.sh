@@ -12,7 +12,7 @@ packages=(
   cmake ninja-build git ca-certificates
   g++-mingw-w64-i686-posix mingw-w64-tools googletest
   wine wine32:i386 wine64
-  xvfb xdotool x11-apps imagemagick
+  xvfb xdotool x11-apps x11-utils imagemagick
   fonts-wqy-microhei fonts-arphic-uming locales
   gcc python3
 )
