@@ -2,29 +2,17 @@
 
 #include "gdiplus/call_patterns.h"
 #include "gdiplus/flat_api.h"
+#include "gdiplus/gdiplus_block.h"
 #include "gdiplus/text_conversion.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <memory>
 
 namespace {
 
 using gdiplus_calls::Call;
 using gdiplus_calls::StoreStatus;
-
-// A block from GDI+'s allocator, returned to it when the holder goes.
-struct ReturnBlock {
-    const GdiplusObject* owner;
-    void operator()(void* block) const { owner->Free(block); }
-};
-using GdiplusBlock = std::unique_ptr<void, ReturnBlock>;
-
-GdiplusBlock AllocBlock(const GdiplusObject& owner, std::size_t size)
-{
-    return GdiplusBlock(owner.Alloc(size), ReturnBlock{&owner});
-}
 
 // GDI+'s path-data record (count, point array, type array), without the platform class's
 // ownership of the arrays.

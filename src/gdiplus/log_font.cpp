@@ -4,22 +4,15 @@
 #include <cstring>
 #include <vector>
 
-LogFontBlock::LogFontBlock(const GdiplusObject& owner)
-    : owner_(owner), block_(static_cast<LOGFONTA*>(owner.Alloc(kLogFontSize)))
+LogFontBlock::LogFontBlock(const GdiplusObject& owner) : block_(AllocBlock(owner, kLogFontSize))
 {
-    if (block_ != nullptr)
-        std::memset(block_, 0, kLogFontSize);
-}
-
-LogFontBlock::~LogFontBlock()
-{
-    if (block_ != nullptr)
-        owner_.Free(block_);
+    if (block_)
+        std::memset(block_.get(), 0, kLogFontSize);
 }
 
 bool LogFontBlock::ReadFrom(HGDIOBJ font)
 {
-    return block_ != nullptr && GetObjectA(font, static_cast<int>(kLogFontSize), block_) != 0;
+    return block_ && GetObjectA(font, static_cast<int>(kLogFontSize), block_.get()) != 0;
 }
 
 void MakeRoomForLogFont(ByteBuffer& buffer)

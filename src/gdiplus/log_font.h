@@ -1,7 +1,7 @@
 #pragma once
 // LOGFONT data as GDI and GDI+ exchange it: the 60-byte ANSI record.
 #include "common/byte_buffer.h"
-#include "gdiplus/gdiplus_object.h"
+#include "gdiplus/gdiplus_block.h"
 
 #include <windows.h>
 
@@ -15,17 +15,13 @@ static_assert(sizeof(LOGFONTA) == kLogFontSize, "the ANSI LOGFONT record");
 class LogFontBlock {
 public:
     explicit LogFontBlock(const GdiplusObject& owner);
-    ~LogFontBlock();
-    LogFontBlock(const LogFontBlock&) = delete;
-    LogFontBlock& operator=(const LogFontBlock&) = delete;
 
-    LOGFONTA* Get() const { return block_; }
+    LOGFONTA* Get() const { return static_cast<LOGFONTA*>(block_.get()); }
     // Reads a GDI font's LOGFONT into the block; false when GDI cannot (or there is no block).
     bool ReadFrom(HGDIOBJ font);
 
 private:
-    const GdiplusObject& owner_;
-    LOGFONTA* block_;
+    GdiplusBlock block_;
 };
 
 // Makes sure GDI+ can write a whole LOGFONT into the buffer's bytes: a shorter buffer is
