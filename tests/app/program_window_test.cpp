@@ -7,21 +7,44 @@
 #include <string>
 
 #include "resources/resource_ids.h"
-#include "support/icon_checks.h"
 #include "support/disk_fixture.h"
 #include "support/game_directory_guard.h"
 #include "support/message_box_watcher.h"
+#include "support/program_module.h"
 
 namespace {
 
 const char kCaption[] = "NBA2K14砚汀简单缓存清理工具";
 
-std::string ProgramPath()
+BITMAP BitmapOf(HBITMAP handle)
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    return directory.substr(0, directory.rfind('\\')) + "\\CacheCleaner.exe";
+    BITMAP bitmap = {};
+    GetObjectA(handle, sizeof bitmap, &bitmap);
+    return bitmap;
+}
+
+// The window icon is 48 x 48 with 32-bit colour; the cursor 32 x 32 with its hot spot at (1, 2).
+void ExpectIconAndCursor(HICON icon, HCURSOR cursor)
+{
+    ICONINFO info = {};
+    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+    const BITMAP colour = BitmapOf(info.hbmColor);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_TRUE(info.fIcon);
+    EXPECT_EQ(48, colour.bmWidth);
+    EXPECT_EQ(48, colour.bmHeight);
+    EXPECT_EQ(32, colour.bmBitsPixel);
+
+    ICONINFO cursorInfo = {};
+    ASSERT_TRUE(cursor && GetIconInfo(cursor, &cursorInfo));
+    const BITMAP cursorBits = BitmapOf(cursorInfo.hbmColor ? cursorInfo.hbmColor : cursorInfo.hbmMask);
+    DeleteObject(cursorInfo.hbmColor);
+    DeleteObject(cursorInfo.hbmMask);
+    EXPECT_FALSE(cursorInfo.fIcon);
+    EXPECT_EQ(1u, cursorInfo.xHotspot);
+    EXPECT_EQ(2u, cursorInfo.yHotspot);
+    EXPECT_EQ(32, cursorBits.bmWidth);
 }
 
 class RunningProgram {
@@ -73,11 +96,15 @@ private:
 
 TEST(AppProgram, CarriesItsIconGroupAndCursor)
 {
-    HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_TRUE(program);
-    HICON icon = static_cast<HICON>(LoadImageA(program, "DEFAULT_ICON", IMAGE_ICON, 0, 0, 0));
-    HCURSOR cursor = static_cast<HCURSOR>(LoadImageA(program, MAKEINTRESOURCEA(IDC_APP_CURSOR), IMAGE_CURSOR, 0, 0, 0));
-    FreeLibrary(program);
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    {
+        ProgramModule program;
+        ASSERT_TRUE(program.Handle());
+        icon = static_cast<HICON>(LoadImageA(program.Handle(), "DEFAULT_ICON", IMAGE_ICON, 0, 0, 0));
+        cursor = static_cast<HCURSOR>(
+            LoadImageA(program.Handle(), MAKEINTRESOURCEA(IDC_APP_CURSOR), IMAGE_CURSOR, 0, 0, 0));
+    }
     ExpectIconAndCursor(icon, cursor);
     DestroyIcon(icon);
     DestroyCursor(cursor);

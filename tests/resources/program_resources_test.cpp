@@ -9,39 +9,9 @@
 
 #include "resources/embedded_pictures.h"
 #include "resources/resource_ids.h"
+#include "support/program_module.h"
 
 namespace {
-
-// The program loaded as a data file, so its resources can be read without running it.
-class ProgramModule {
-public:
-    ProgramModule()
-    {
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string program(path);
-        program = program.substr(0, program.find_last_of("\\/") + 1) + "CacheCleaner.exe";
-        module_ = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    }
-    ~ProgramModule()
-    {
-        if (module_ != nullptr)
-            FreeLibrary(module_);
-    }
-    HMODULE Handle() const { return module_; }
-    // The bytes of one resource, empty when there is none.
-    std::string Resource(LPCSTR name, LPCSTR type) const
-    {
-        HRSRC found = FindResourceA(module_, name, type);
-        if (found == nullptr)
-            return {};
-        const void* bytes = LockResource(LoadResource(module_, found));
-        return std::string(static_cast<const char*>(bytes), SizeofResource(module_, found));
-    }
-
-private:
-    HMODULE module_ = nullptr;
-};
 
 #pragma pack(push, 2)
 struct GroupHeader {
