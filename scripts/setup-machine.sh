@@ -21,8 +21,6 @@ packages=(
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   log "adding the i386 architecture"
   dpkg --add-architecture i386
-  rm -f /var/lib/apt/lists/lock
-  apt_updated=0
 fi
 
 # 2. bookworm-backports on the mirror the machine already uses (qemu-user 10 lives there).
@@ -33,7 +31,6 @@ if [ ! -f "$backports" ]; then
   [ -n "$uri" ] || { echo "cannot find the machine's Debian mirror in its apt sources" >&2; exit 1; }
   log "adding bookworm-backports from the configured mirror"
   echo "deb $uri bookworm-backports main" > "$backports"
-  apt_updated=0
 fi
 
 missing=()
